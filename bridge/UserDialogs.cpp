@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+// Native dialogs behind a replaceable responder (see UserDialogs.h).
+#include "UserDialogs.h"
+#include <QFileDialog>
+
+namespace {
+UserDialogs::Responder &responder()
+{
+    static UserDialogs::Responder r;
+    return r;
+}
+}
+
+void UserDialogs::setResponder(Responder r) { responder() = std::move(r); }
+
+QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    if (responder())
+        return responder()({DialogRequest::OpenFile, caption, dir, filter}).fileName;
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString UserDialogs::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    if (responder())
+        return responder()({DialogRequest::SaveFile, caption, dir, filter}).fileName;
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QMessageBox::StandardButton UserDialogs::warning(QWidget *parent, const QString &title, const QString &text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
+{
+    if (responder())
+        return responder()({DialogRequest::Warning, title, text, QString(), buttons, defaultButton}).button;
+    return QMessageBox::warning(parent, title, text, buttons, defaultButton);
+}

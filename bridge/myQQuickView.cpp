@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// View construction, calls into the QML root, and the sound slots.
+#include "myQQuickView.h"
+#include "Hid_Thread.h"
+#include "InterfaceSounds.h"
+#include "KeyboardSettings.h"
+#include "Localisation.h"
+#include "MacroLibrary.h"
+#include "MouseSettings.h"
+#include "PointerSettings.h"
+#include "ProfileFiles.h"
+#include "RecoilStore.h"
+#include <QDebug>
+#include <QQuickItem>
+
+myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
+{
+    sounds = new InterfaceSounds(this);
+    files = new ProfileFiles(this);
+    macros = new MacroLibrary(this);
+    recoil = new RecoilStore(this);
+    lang = new Localisation(this);
+    pointer = new PointerSettings(this);
+    mouse = new MouseSettings(this);
+    keyboard = new KeyboardSettings(this);
+}
+
+myQQuickView::~myQQuickView() = default;
+
+int myQQuickView::deviceFamily() const { return hid ? hid->currentFamily() : -1; }
+uint myQQuickView::currentEntry() const { return hid ? hid->currentDevice() : 1; }
+
+void myQQuickView::invokeDetectKeyboard(bool isDown, int usbCode)
+{
+    if (QObject *root = rootObject())
+        QMetaObject::invokeMethod(root, "detectKeyboard", Qt::QueuedConnection,
+                                  Q_ARG(QVariant, QVariant(isDown)), Q_ARG(QVariant, QVariant(usbCode & 0xFF)));
+}
+
+void myQQuickView::invokeDetectMouse(bool isDown, uint code, uint x, uint y)
+{
+    if (QObject *root = rootObject())
+        QMetaObject::invokeMethod(root, "detectMouse", Qt::QueuedConnection,
+                                  Q_ARG(QVariant, QVariant(isDown)), Q_ARG(QVariant, QVariant(code)),
+                                  Q_ARG(QVariant, QVariant(x)), Q_ARG(QVariant, QVariant(y)));
+}
+
+void myQQuickView::initUI()
+{
+    if (QObject *root = rootObject())
+        QMetaObject::invokeMethod(root, "initUI", Qt::QueuedConnection);
+}
+
+void myQQuickView::runUI()
+{
+    if (QObject *root = rootObject())
+        QMetaObject::invokeMethod(root, "run", Qt::QueuedConnection);
+}
+
+void myQQuickView::setEnableAudio(bool) { qDebug() << "setEnableAudio: not built yet"; }
+void myQQuickView::playMedia_Index(uchar) { qDebug() << "playMedia_Index: not built yet"; }
+void myQQuickView::playMedia_Background() { qDebug() << "playMedia_Background: not built yet"; }
+void myQQuickView::clearAllMedia() { qDebug() << "clearAllMedia: not built yet"; }

@@ -1,0 +1,22 @@
+# SPDX-License-Identifier: MIT
+# Generates one .qrc holding every QML file under modules/qml and DevInfo.ini,
+# so new pages are picked up without editing a resource list by hand.
+file(GLOB_RECURSE R5_QML_FILES CONFIGURE_DEPENDS
+     RELATIVE ${CMAKE_SOURCE_DIR}
+     ${CMAKE_SOURCE_DIR}/modules/qml/*.qml ${CMAKE_SOURCE_DIR}/modules/qml/*.js
+     ${CMAKE_SOURCE_DIR}/modules/qml/qmldir ${CMAKE_SOURCE_DIR}/modules/qml/*/qmldir)
+set(_qrc "<RCC>\n  <qresource prefix=\"/\">\n")
+foreach(f ${R5_QML_FILES})
+  string(APPEND _qrc "    <file alias=\"${f}\">${CMAKE_SOURCE_DIR}/${f}</file>\n")
+endforeach()
+string(APPEND _qrc "    <file alias=\"DevInfo.ini\">${CMAKE_SOURCE_DIR}/device/DevInfo.ini</file>\n")
+string(APPEND _qrc "  </qresource>\n</RCC>\n")
+set(R5_QRC ${CMAKE_BINARY_DIR}/r5_resources.qrc)
+file(GENERATE OUTPUT ${R5_QRC} CONTENT "${_qrc}")
+set(R5_QRC ${R5_QRC} CACHE INTERNAL "")
+
+# Adds the compiled-in resources to a program or test.
+function(r5_add_resources target)
+  target_sources(${target} PRIVATE ${R5_QRC})
+  set_source_files_properties(${R5_QRC} PROPERTIES GENERATED TRUE)
+endfunction()

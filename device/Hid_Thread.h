@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+// The device link: discovery, transfers and both command sets. A QThread that is never
+// started; writes run on the global pool, reads on the calling (GUI) thread.
+#pragma once
+#include "DeviceCatalogue.h"
+#include "LinkState.h"
+#include <QFuture>
+#include <QMutex>
+#include <QThread>
+#include <QWidget>
+#include <atomic>
+
+struct hid_device_;
+typedef struct hid_device_ hid_device;
+
+class Hid_Thread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit Hid_Thread(QObject *parent = nullptr);
+    ~Hid_Thread() override;
+
+    QWidget *owner = nullptr;   // the main window; receives the queued close
+
+    void scanDevices(const QList<DeviceInfo> &catalogue);
+    QList<DeviceEntry> deviceList() const;   // snapshot for readers
+    uint currentDevice() const { return curDevice.load(); }
+    int currentFamily() const;                // type of the current entry, -1 when none
+
+    hid_device *openCmdDevice(uint index);
+    hid_device *openEventDevice(uint index);
+    void closeCmdDevice();
+    void closeEventDevice();
+
+    bool waitLinkIdle();
+    bool hidSend(int length, bool wait);
+    bool hidRead(int length);
+    void waitAck();
+    void startWatch(uint index);
+    void stopWatch();
+    void watchLoop(uint index);
+
+public slots:
+    // Framing and handshake
+    uchar hidCS(uchar *block);
+    void USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]);
+    void USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]);
+    void hid_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
+    void swichCurDevice(uint index);
+    void chkDeviceIsEnCode();
+
+    // General commands shared by both families
+    void hid_01H_SetReportRate(uchar rate);
+    void hid_02H_SetCurrentProfile(uchar profile);
+    void hid_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void hid_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index);
+    void hid_81H_GetReportRate(uchar &rate);
+    void hid_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
+
+    // Keyboard family
+    void hid_07H_SetControlIndicatorLight(uchar effect, uchar frequenty);
+    void hid_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color, uchar direction);
+    void hid_09H_SetKeyboardMode(uchar mode);
+    void hid_0DH_SetKeyMatrix(uchar *src512);
+    void hid_0EH_SetKeyOnOff(uchar *src21);
+    void hid_11H_SetMacroKey(uchar macroId, uchar *src192);
+    void hid_12H_SetUserPicture(uchar index, uchar option, uchar *src512);
+    void hid_13H_SetRecoveryData();
+    void hid_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue);
+    void hid_80H_GetFWVersion(QString &version);
+    void hid_82H_GetCurrentProfile(uchar &profile);
+    void hid_84H_GetButtonSensitivity(uchar &sens1, uchar &sens2, uchar &sens3, uchar &sens4);
+    void hid_88H_GetLEDType(uchar &effect, uchar &speed, uchar &light, uchar &color, uchar &direction);
+    void hid_89H_GetKeyboardMode(uchar &mode);
+    void hid_8DH_GetKeyMatrix(uchar *src512);
+    void hid_8EH_GetKeyOnOff(uchar *src21);
+    void hid_91H_GetMacroKey(uchar macroId, uchar *src192);
+    void hid_92H_GetUserPicture(uchar index, uchar *src512);
+    void hid_94H_GetColor(uchar index, uchar &rValue, uchar &gValue, uchar &bValue);
+
+    // Mouse family
+    void hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1, uchar option2);
+    void hid_07H_SetLEDInstructFunction(uchar type, uchar option1, uchar option2, uchar option3);
+    void hid_0BH_SetCurrentDPIStage(uchar dpiStage);
+    void hid_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2);
+    void hid_10H_SetLED8StageColor(uchar type, uchar *src24);
+    void hid_11H_SetDPISet(uchar dpiStage, uchar *src8);
+    void hid_12H_SetKeyMatrix(uchar *src64, uchar index);
+    void hid_13H_SetMacroKey(uchar macroId, uchar *src128);
+    void hid_83H_GetFunctionOption(uchar &type, uchar &option1, uchar &option2);
+    bool hid_87H_GetLEDInstructFunction(uchar type, uchar &option1, uchar &option2, uchar &option3);
+    void hid_8BH_GetCurrentDPIStage(uchar &dpiStage);
+    void hid_8DH_GetRGBLedEffect(uchar &effect, uchar &option1, uchar &option2);
+    void hid_90H_GetLED8StageColor(uchar type, uchar *src24);
+    bool hid_91H_GetDPISet(uchar &dpiMAXStage, uchar *src8);
+    void hid_92H_GetKeyMatrix(uchar *src64);
+    void hid_93H_GetMacroKey(uchar macroId, uchar *src128);
+
+private:
+    // Field layout follows the transport's data model; the device list is guarded
+    // because a scan replaces it while pool transfers and the watch loop read it.
+    mutable QMutex devicesLock;
+    QList<DeviceEntry> devices;
+    std::atomic<uint> curDevice{1};
+    hid_device *cmdHandle = nullptr;
+    hid_device *eventHandle = nullptr;
+    std::atomic<bool> linkIdle{true};
+    std::atomic<bool> watchRunning{false};
+    std::atomic<bool> ackReceived{true};
+    QFuture<void> watchFuture;
+    QFuture<bool> sendFuture;   // last write transfer; the destructor waits for it
+    uchar outReport[9] = {};
+    uchar inReport[9] = {};
+    uchar bulkBuf[512] = {};
+};
