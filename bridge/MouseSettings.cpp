@@ -1,6 +1,409 @@
 // SPDX-License-Identifier: MIT
 // Mouse device settings: QML values to command bytes, mirrored in the current profile.
+// Writes reach the profile before the device, so a missing device never loses a setting.
 #include "MouseSettings.h"
+#include "Hid_Thread.h"
+#include "MacroLibrary.h"
+#include "ProfileFiles.h"
+#include "UserDialogs.h"
 #include "myQQuickView.h"
+#include <QDebug>
+#include <QSettings>
+
+namespace DeviceBytes {
+
+QByteArray fromList(const QVariantList &list, int size)
+{
+    QByteArray bytes(size, '\0');
+    const int n = qMin(size, list.size());
+    for (int i = 0; i < n; ++i)
+        bytes[i] = char(list.at(i).toInt() & 0xFF);
+    return bytes;
+}
+
+QVariantList toList(const uchar *bytes, int size)
+{
+    QVariantList list;
+    list.reserve(size);
+    for (int i = 0; i < size; ++i)
+        list.append(QVariant(int(bytes[i])));
+    return list;
+}
+
+QVariant element(const QVariantList &list, int i)
+{
+    return i < list.size() ? list.at(i) : QVariant(0);
+}
+
+uchar byteAt(const QVariantList &list, int i)
+{
+    return i < list.size() ? uchar(list.at(i).toUInt() & 0xFF) : uchar(0);
+}
+
+QVariantList unsignedList(const QVariant &stored)
+{
+    QVariantList list = stored.toList();
+    for (QVariant &v : list)
+        v = QVariant(v.toUInt());
+    return list;
+}
+
+bool macroNameIsSafe(const QString &name)
+{
+    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != "." && name != ".."
+        && !name.contains(QChar(0));
+}
+
+} // namespace DeviceBytes
+
+using namespace DeviceBytes;
+
+namespace {
+const char *const KeyPrefix = "keydefine_R5/";
+constexpr uchar GunLoopKey = 0x08;
+constexpr uchar FireKeyEntry = 0x0B;
+constexpr uchar ScrollSwapBit = 0x40;
+constexpr uchar RecoilOnBit = 0x08;
+}
 
 MouseSettings::MouseSettings(myQQuickView *view) : QObject(view), view(view) {}
+
+QSettings *MouseSettings::profile() const
+{
+    return view->files ? view->files->currentProfile() : nullptr;
+}
+
+Hid_Thread *MouseSettings::link() const { return view->hid; }
+
+void MouseSettings::ui_01H_SetReportRate(uchar rate)
+{
+    if (view->currentEntry() == 1)
+        if (QSettings *p = profile())
+            p->setValue("sensor/reportRate_R5", int(rate));
+    if (Hid_Thread *h = link())
+        h->hid_01H_SetReportRate(rate);
+}
+
+QVariant MouseSettings::ui_81H_GetReportRate()
+{
+    switch (view->currentEntry()) {
+    case 0: {
+        uchar rate = 0;
+        if (Hid_Thread *h = link())
+            h->hid_81H_GetReportRate(rate);
+        return QVariant(int(rate));
+    }
+    case 1: {
+        QSettings *p = profile();
+        return QVariant(p ? int(p->value("sensor/reportRate_R5", 0).toUInt() & 0xFF) : 0);
+    }
+    default:
+        return QVariant(0);
+    }
+}
+
+void MouseSettings::ui_02H_SetCurrentProfile(int profile)
+{
+    if (!view->files || view->files->currentIndex() == profile)
+        return;
+    // Only ten profile files exist; another index would leave every later read and
+    // write without a profile.
+    if (profile < 0 || profile > 9) {
+        qDebug() << "ui_02H_SetCurrentProfile: no profile" << profile;
+        return;
+    }
+    view->files->setCurrentIndex(profile);
+    if (view->currentEntry() == 0)
+        if (Hid_Thread *h = link())
+            h->hid_02H_SetCurrentProfile(uchar(profile));
+}
+
+void MouseSettings::ui_02H_SetKeymatrix(uchar index)
+{
+    if (Hid_Thread *h = link())
+        h->hid_02H_SetCurrentProfile(index);
+}
+
+void MouseSettings::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
+{
+    if (QSettings *p = profile())
+        p->setValue("sensor/stage_R5", int(dpiStage));
+    if (Hid_Thread *h = link())
+        h->hid_0BH_SetCurrentDPIStage(dpiStage);
+}
+
+QVariant MouseSettings::ui_8BH_GetCurrentDPIStage()
+{
+    QSettings *p = profile();
+    return QVariant(p ? int(p->value("sensor/stage_R5", 0).toUInt() & 0xFF) : 0);
+}
+
+void MouseSettings::ui_11H_SetDPISet(uchar dpiStage, const QVariantList &src8, const QVariantList &valueForIndex)
+{
+    if (QSettings *p = profile())
+        p->setValue("sensor/dpi_R5", valueForIndex);
+    QByteArray codes = fromList(src8, DpiBytes);
+    if (Hid_Thread *h = link())
+        h->hid_11H_SetDPISet(dpiStage, reinterpret_cast<uchar *>(codes.data()));
+}
+
+QVariantList MouseSettings::ui_91H_GetDPISet()
+{
+    QSettings *p = profile();
+    return p ? p->value("sensor/dpi_R5", QVariant()).toList() : QVariantList();
+}
+
+uchar MouseSettings::ui_91H_SyncDPI()
+{
+    uchar maxStage = 0;
+    uchar scratch[DpiBytes] = {};
+    Hid_Thread *h = link();
+    if (h && h->hid_91H_GetDPISet(maxStage, scratch))
+        return maxStage;
+    return 8;
+}
+
+void MouseSettings::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, const QVariantList &configs)
+{
+    if (QSettings *p = profile())
+        p->setValue("color_R5/ledEffect", configs);
+    if (Hid_Thread *h = link())
+        h->hid_0DH_SetRGBLedEffect(effect, option1, option2);
+}
+
+QVariantList MouseSettings::ui_8DH_GetRGBLedEffect()
+{
+    QSettings *p = profile();
+    return p ? unsignedList(p->value("color_R5/ledEffect", 0)) : QVariantList();
+}
+
+void MouseSettings::packStageColors(QByteArray &buffer)
+{
+    // Byte j is written after bytes 2j and 2j+1 were read, and 2j >= j.
+    for (int j = 0; j < 4; ++j) {
+        const uchar low = uchar(buffer.at(2 * j)) & 0x0F;
+        const uchar high = uchar(uchar(buffer.at(2 * j + 1)) << 4);
+        buffer[j] = char(low | high);
+    }
+}
+
+void MouseSettings::ui_10H_SetLED8StageColor(uchar type, const QVariantList &src24)
+{
+    if (QSettings *p = profile())
+        p->setValue("color_R5/type" + QString::number(type), src24);
+    QByteArray buffer = fromList(src24, StageColorBytes);
+    if (type == 2)
+        packStageColors(buffer);
+    if (Hid_Thread *h = link())
+        h->hid_10H_SetLED8StageColor(type, reinterpret_cast<uchar *>(buffer.data()));
+}
+
+QVariantList MouseSettings::ui_90H_GetLED8StageColor(uchar type)
+{
+    QSettings *p = profile();
+    return p ? unsignedList(p->value("color_R5/type" + QString::number(type), 0)) : QVariantList();
+}
+
+QList<QByteArray> MouseSettings::expandKeyMatrix(const QByteArray &m1In, const QList<QVariantList> &fireKeys)
+{
+    QByteArray m1 = m1In;
+    bool anyLoop = false;
+    for (int k = 0; k < 16; ++k)
+        anyLoop = anyLoop || uchar(m1.at(4 * k)) == GunLoopKey;
+    if (!anyLoop)
+        return {m1};
+
+    QByteArray m2 = m1, m3 = m1, m4 = m1;
+    for (int k = 0; k < 16; ++k) {
+        if (uchar(m1.at(4 * k)) != GunLoopKey)
+            continue;
+        const int at = 4 * k + 3;
+        // Per loop kind, byte 3 of the key in matrices 1 to 4.
+        static const char loopSwitch[4] = {1, 0, 0, 0};
+        static const char twoGuns[4] = {0, 2, 1, 0};
+        static const char threeGuns[4] = {0, 2, 3, 1};
+        const char *row = nullptr;
+        switch (uchar(m1.at(at))) {
+        case 4: row = loopSwitch; break;
+        case 5: row = twoGuns; break;
+        case 6: row = threeGuns; break;
+        default: break;
+        }
+        if (!row)
+            continue;
+        m1[at] = row[0];
+        m2[at] = row[1];
+        m3[at] = row[2];
+        m4[at] = row[3];
+    }
+
+    QByteArray *fire[3] = {&m2, &m3, &m4};
+    for (int s = 0; s < 3; ++s) {
+        // A short or missing fire-key list reads as zeros, never past its end.
+        const QVariantList fk = s < fireKeys.size() ? fireKeys.at(s) : QVariantList();
+        QByteArray &m = *fire[s];
+        m[0] = char(FireKeyEntry);
+        m[1] = char(s);
+        m[2] = char(byteAt(fk, 3));   // fire period
+        m[3] = char(byteAt(fk, 2));   // fire time
+    }
+    return {m1, m2, m3, m4};
+}
+
+void MouseSettings::ui_12H_SetKeyMatrix(const QVariantList &src64)
+{
+    QList<QVariantList> fireKeys;
+    for (int s = 0; s < 3; ++s)
+        fireKeys.append(view->getSelGundata(s));
+
+    if (QSettings *p = profile()) {
+        for (int k = 0; k < 16; ++k) {
+            QVariantList key;
+            for (int i = 0; i < 4; ++i)
+                key.append(element(src64, 4 * k + i));
+            p->setValue(KeyPrefix + QString::number(k), key);
+        }
+    }
+
+    const QList<QByteArray> matrices = expandKeyMatrix(fromList(src64, MatrixBytes), fireKeys);
+    Hid_Thread *h = link();
+    if (!h)
+        return;
+    for (int i = 0; i < matrices.size(); ++i) {
+        QByteArray m = matrices.at(i);
+        h->hid_12H_SetKeyMatrix(reinterpret_cast<uchar *>(m.data()), uchar(i + 1));
+    }
+}
+
+void MouseSettings::ui_12H_SetDefaultKeyMatrix(const QVariantList &src64, uint index)
+{
+    QByteArray m = fromList(src64, MatrixBytes);
+    if (Hid_Thread *h = link())
+        h->hid_12H_SetKeyMatrix(reinterpret_cast<uchar *>(m.data()), uchar((index + 1) & 0xFF));
+}
+
+QVariantList MouseSettings::ui_92H_GetKeyMatrix()
+{
+    uchar m[MatrixBytes] = {};
+    if (Hid_Thread *h = link())
+        h->hid_92H_GetKeyMatrix(m);
+    return toList(m, MatrixBytes);
+}
+
+void MouseSettings::ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &name)
+{
+    const QString macroName = name.toString();
+    // A name that leaves the macro folder would read another file and overwrite the
+    // device slot with its content (or an empty macro); send nothing.
+    if (!macroNameIsSafe(macroName)) {
+        qDebug() << "ui_13H_SetMacroKey: refused macro name" << macroName;
+        return;
+    }
+    QList<uchar> bytes = view->macroIncode(view->loadMacroIni(macroName));
+    if (bytes.size() > MacroBytes)
+        UserDialogs::warning(nullptr, tr("MACRO"), tr("Out of memory,\nsome command line has been cut."),
+                             QMessageBox::Ok);
+    while (bytes.size() < 2)   // the coder always writes the play count; keep room for it
+        bytes.append(0);
+
+    const uint repeat = QSettings("./modules/macro/" + macroName + ".bin", QSettings::IniFormat)
+                            .value("config/repeat", 1)
+                            .toUInt();
+    bytes[0] = uchar((repeat >> 8) & 0xFF);
+    bytes[1] = uchar(repeat & 0xFF);
+
+    uchar buffer[MacroBytes] = {};
+    const int n = qMin(bytes.size(), MacroBytes);
+    for (int i = 0; i < n; ++i)
+        buffer[i] = bytes.at(i);
+    if (Hid_Thread *h = link())
+        h->hid_13H_SetMacroKey(uchar(macroId.toInt() & 0xFF), buffer);
+}
+
+QVariantList MouseSettings::ui_93H_GetMacroKey(uchar macroId)
+{
+    uchar buffer[MacroBytes] = {};
+    if (Hid_Thread *h = link())
+        h->hid_93H_GetMacroKey(macroId, buffer);
+    return toList(buffer, MacroBytes);
+}
+
+void MouseSettings::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+{
+    if (Hid_Thread *h = link())
+        h->hid_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
+}
+
+void MouseSettings::ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index)
+{
+    if (Hid_Thread *h = link())
+        h->hid_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4, index);
+}
+
+QVariantList MouseSettings::ui_83H_GetKeyboardoption()
+{
+    uchar b[4] = {};
+    if (Hid_Thread *h = link())
+        h->hid_83H_GetKeyboardoption(b[0], b[1], b[2], b[3]);
+    return toList(b, 4);
+}
+
+void MouseSettings::r5_0CH_SetPressGun(uchar a1, uchar a2, uchar a3, uchar a4, uchar a5, uchar a6)
+{
+    // Through the view's slots, so the same four-byte form as QML sees is used.
+    const QVariantList option = view->ui_83H_GetKeyboardoption();
+    const uchar type = byteAt(option, 0);
+    const uchar rate = byteAt(option, 1);
+    const uchar option1 = byteAt(option, 2);
+    uchar option2 = byteAt(option, 3);
+    option2 = a4 ? uchar(option2 | RecoilOnBit) : uchar(option2 & ~RecoilOnBit);
+    view->ui_03H_SetKeyboardoption(type, rate, option1, option2);
+
+    // option1 set means the device counts the vertical offset the other way round.
+    const uchar vertical = option1 ? uchar(-a2) : a2;
+    view->ui_04H_SetButtonSensitivity(a5, a3, a1, vertical, a6);
+}
+
+void MouseSettings::setScrollPinSwap(bool isSwap)
+{
+    if (QSettings *p = profile())
+        p->setValue("keydefine_R5/scrollswap", isSwap);
+    Hid_Thread *h = link();
+    if (!h)
+        return;
+    uchar type = 0, option1 = 0, option2 = 0, rate = 0;
+    h->hid_83H_GetFunctionOption(type, option1, option2);
+    h->hid_81H_GetReportRate(rate);
+    option1 = uchar((option1 & ~ScrollSwapBit) | (isSwap ? ScrollSwapBit : 0));
+    h->hid_03H_SetFunctionOption(type, rate, option1, option2);
+}
+
+bool MouseSettings::getScrollPinSwap()
+{
+    QSettings *p = profile();
+    return p ? p->value("keydefine_R5/scrollswap", false).toBool() : false;
+}
+
+QVariant MouseSettings::getSensorType()
+{
+    uchar type = 0, option1 = 0, option2 = 0;
+    if (Hid_Thread *h = link())
+        h->hid_83H_GetFunctionOption(type, option1, option2);
+    return QVariant(int(type));
+}
+
+bool MouseSettings::chkIsLogoLedWork()
+{
+    uchar option1 = 0, option2 = 0, option3 = 0;
+    Hid_Thread *h = link();
+    return h && h->hid_87H_GetLEDInstructFunction(0, option1, option2, option3) && option1 == 0;
+}
+
+bool MouseSettings::getMsgAns_FoolProofing()
+{
+    // The texts may not be loaded yet; value() keeps a short list from being read past its end.
+    const QString title = tr("%1").arg(view->messageTexts.value(4));
+    const QString text = QString("%1").arg(view->messageTexts.value(5));
+    return UserDialogs::warning(nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+        == QMessageBox::Ok;
+}

@@ -1,9 +1,31 @@
 // SPDX-License-Identifier: MIT
 // Mouse device settings: QML values to command bytes, mirrored in the current profile.
+// Also holds the value conversions that the keyboard settings share.
 #pragma once
+#include <QByteArray>
 #include <QObject>
+#include <QVariant>
+#include <QVariantList>
 
 class myQQuickView;
+class Hid_Thread;
+class QSettings;
+
+namespace DeviceBytes {
+// Element i becomes the low 8 bits of toInt(); the buffer is `size` bytes, zero-filled,
+// so missing elements stay 0 and surplus elements are ignored.
+QByteArray fromList(const QVariantList &list, int size);
+// One int per byte, in order.
+QVariantList toList(const uchar *bytes, int size);
+// Element i of a list, 0 when the list is shorter.
+QVariant element(const QVariantList &list, int i);
+// Low 8 bits of toUInt() of element i, 0 when missing.
+uchar byteAt(const QVariantList &list, int i);
+// A profile list value with every element replaced by its toUInt().
+QVariantList unsignedList(const QVariant &stored);
+// A macro name that stays inside the macro folder.
+bool macroNameIsSafe(const QString &name);
+}
 
 class MouseSettings : public QObject
 {
@@ -11,6 +33,51 @@ class MouseSettings : public QObject
 public:
     explicit MouseSettings(myQQuickView *view);
 
+    // Sizes of the device's buffers.
+    static constexpr int MatrixBytes = 64;
+    static constexpr int MacroBytes = 128;
+    static constexpr int StageColorBytes = 24;
+    static constexpr int DpiBytes = 8;
+
+    void ui_01H_SetReportRate(uchar rate);
+    QVariant ui_81H_GetReportRate();
+    void ui_02H_SetCurrentProfile(int profile);
+    void ui_02H_SetKeymatrix(uchar index);
+    void ui_0BH_SetCurrentDPIStage(uchar dpiStage);
+    QVariant ui_8BH_GetCurrentDPIStage();
+    void ui_11H_SetDPISet(uchar dpiStage, const QVariantList &src8, const QVariantList &valueForIndex);
+    QVariantList ui_91H_GetDPISet();
+    uchar ui_91H_SyncDPI();
+    void ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, const QVariantList &configs);
+    QVariantList ui_8DH_GetRGBLedEffect();
+    void ui_10H_SetLED8StageColor(uchar type, const QVariantList &src24);
+    QVariantList ui_90H_GetLED8StageColor(uchar type);
+    void ui_12H_SetKeyMatrix(const QVariantList &src64);
+    void ui_12H_SetDefaultKeyMatrix(const QVariantList &src64, uint index);
+    QVariantList ui_92H_GetKeyMatrix();
+    void ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &name);
+    QVariantList ui_93H_GetMacroKey(uchar macroId);
+    void r5_0CH_SetPressGun(uchar a1, uchar a2, uchar a3, uchar a4, uchar a5, uchar a6);
+    void setScrollPinSwap(bool isSwap);
+    bool getScrollPinSwap();
+    QVariant getSensorType();
+    bool chkIsLogoLedWork();
+    bool getMsgAns_FoolProofing();
+
+    // Four-byte option and sensitivity commands, shared with the keyboard family.
+    void ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4);
+    void ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index);
+    QVariantList ui_83H_GetKeyboardoption();
+
+    // Gun-loop expansion of a key matrix into the four device matrices (M1..M4).
+    // fireKeys holds the three fire-key lists [game, gun, fire time, fire period].
+    static QList<QByteArray> expandKeyMatrix(const QByteArray &m1, const QList<QVariantList> &fireKeys);
+    // Type 2 stage colours: eight colour numbers packed two per byte into bytes 0..3.
+    static void packStageColors(QByteArray &buffer);
+
 private:
+    QSettings *profile() const;
+    Hid_Thread *link() const;
+
     myQQuickView *view;
 };
