@@ -15,6 +15,7 @@ struct Received {
     enum Kind { Feature, Write } kind;     // feature report (command block) or bulk OUT
     std::vector<uint8_t> wire;             // bytes exactly as sent, report id first
     std::vector<uint8_t> block;            // Feature: the 8-byte command block after descrambling
+    bool checksumOk = true;                // Feature: false when the block was ignored for its checksum
 };
 
 // Everything back to power-on: mouse present and plugged, keyboard absent, code
@@ -31,11 +32,18 @@ void setWithholdAck(Family f, bool on);            // never sends 04 04 00 00
 void setBulkReadShortfall(Family f, int reports);  // a bulk read delivers that many reports fewer
 void unplugAfterReports(Family f, int reports);    // vanishes after N more received reports (-1: never)
 void setAckDelayMs(Family f, int ms);              // acknowledgement comes that long after the report
+void unplugAfterSentReports(Family f, int reports); // vanishes after handing out N more bulk IN reports (-1: never)
+
+// A blocking hid_read (or hid_read_timeout with -1) with nothing to deliver gives up after
+// this long and returns 0, so a test can never hang on a device that stays silent.
+// Default 1000 ms; reset() restores it.
+void setBlockingReadBoundMs(int ms);
 
 // What the device received, in order (both interfaces, both families).
 std::vector<Received> received(Family f);
 void clearReceived();
 int openCount(Family f);                           // hid_open_path calls that succeeded
+int openHandleCount(Family f);                     // handles opened and not yet closed (dead ones too)
 
 // The emulated settings store (mouse).
 struct MouseStore {
@@ -52,7 +60,8 @@ struct MouseStore {
     uint8_t keyMatrix[4][64] = {};             // 12H matrices 1..4
     uint8_t macros[12][128] = {};              // 13H macros 1..12
 };
-MouseStore &mouse();
+MouseStore &mouse();                 // direct access: only while no transfer runs
+MouseStore mouseSnapshot();          // a consistent copy, safe while transfers run
 
 // The emulated settings store (keyboard).
 struct KeyboardStore {
@@ -72,6 +81,7 @@ struct KeyboardStore {
     bool recovered = false;                    // 13H seen
 };
 KeyboardStore &keyboard();
+KeyboardStore keyboardSnapshot();
 
 // hidapi paths the simulated interfaces enumerate under.
 std::string commandPath(Family f);
