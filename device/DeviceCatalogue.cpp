@@ -1,10 +1,47 @@
 // SPDX-License-Identifier: MIT
-// Catalogue reading (placeholder until the link is built).
+// Reads the device catalogue (INI, hex ids) and takes display names from the
+// application settings' product_name list.
 #include "DeviceCatalogue.h"
+#include <QSettings>
+#include <QStringList>
 
-QList<DeviceInfo> readCatalogue(bool *isEncode, const QString &, const QString &)
+namespace {
+// The shipped catalogue has two sections; a bound keeps a damaged "total" from
+// building millions of empty entries.
+constexpr int MaxSections = 256;
+
+quint16 hex16(const QSettings &ini, const QString &key)
 {
+    return quint16(ini.value(key).toString().toUInt(nullptr, 16));
+}
+}
+
+QList<DeviceInfo> readCatalogue(bool *isEncode, const QString &cataloguePath, const QString &apConfigPath)
+{
+    QSettings ini(cataloguePath, QSettings::IniFormat);
+    QSettings apConfig(apConfigPath, QSettings::IniFormat);
+    apConfig.setIniCodec("UTF-8");
+    const QStringList names = apConfig.value(QStringLiteral("common/product_name")).toStringList();
+
+    QList<DeviceInfo> list;
+    for (int i = 0; i < MaxSections && i < ini.value(QStringLiteral("common/total"), 0).toInt(); ++i) {
+        const QString s = QString::number(i);
+        DeviceInfo info;
+        bool ok = false;
+        info.type = ini.value(s + "/type", QStringLiteral("-1")).toString().toInt(&ok, 16);
+        if (!ok)
+            info.type = 0;
+        info.vid = hex16(ini, s + "/vid");
+        info.pid = hex16(ini, s + "/pid");
+        info.usagePage = hex16(ini, s + "/usagePage");
+        info.usage = hex16(ini, s + "/usage");
+        info.usagePage2 = hex16(ini, s + "/usagePage2");
+        info.usage2 = hex16(ini, s + "/usage2");
+        info.reportLength = ini.value(s + "/reportLength", 0).toUInt();
+        info.name = i < names.size() ? names.at(i) : QString();
+        list.append(info);
+    }
     if (isEncode)
-        *isEncode = false;
-    return {};
+        *isEncode = ini.value(QStringLiteral("common/isEncode"), false).toBool();
+    return list;
 }

@@ -1,322 +1,141 @@
 // SPDX-License-Identifier: MIT
-// Device link (placeholder bodies until the link is built).
+// Device link life cycle, discovery of the two HID interfaces and their opening.
+// The device list is only read or changed under devicesLock.
 #include "Hid_Thread.h"
-#include <QDebug>
+#include <QMutexLocker>
+#include <hidapi.h>
 
 Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent) {}
-Hid_Thread::~Hid_Thread() = default;
+
+Hid_Thread::~Hid_Thread()
+{
+    // A write transfer or the watch loop may still run on the pool; neither may
+    // outlive the object whose buffers and handles it uses.
+    stopWatch();
+    sendFuture.waitForFinished();
+    closeCmdDevice();
+    closeEventDevice();
+}
 
 void Hid_Thread::scanDevices(const QList<DeviceInfo> &catalogue)
 {
-    qDebug() << "scanDevices: not built yet";
+    QList<DeviceEntry> list;
+    for (int i = 0; i < catalogue.size(); ++i) {
+        DeviceEntry e;
+        e.index = uint(i);
+        e.name = catalogue.at(i).name;
+        e.type = catalogue.at(i).type;
+        list.append(e);
+    }
+
+    // Only the mouse section is looked up; the keyboard entry keeps empty paths.
+    if (catalogue.size() > 1) {
+        const DeviceInfo &rec = catalogue.at(1);
+        QString cmdPath, eventPath;
+        hid_device_info *chain = hid_enumerate(rec.vid, rec.pid);
+        for (hid_device_info *it = chain; it; it = it->next) {
+            const QString path = QString::fromLocal8Bit(it->path ? it->path : "");
+            if (it->usage_page == rec.usagePage && it->usage == rec.usage)
+                cmdPath = path;
+            if (it->usage_page == rec.usagePage2 && it->usage == rec.usage2)
+                eventPath = path;
+            if (!cmdPath.isEmpty() && !eventPath.isEmpty()) {
+                DeviceEntry &e = list[1];
+                e.index = 1;
+                e.name = rec.name;
+                e.type = rec.type;
+                e.path = cmdPath;
+                e.path2 = eventPath;
+                e.reportLength = rec.reportLength;
+            }
+        }
+        hid_free_enumeration(chain);
+    }
+
+    QMutexLocker lock(&devicesLock);
+    devices = list;
 }
 
 QList<DeviceEntry> Hid_Thread::deviceList() const
 {
-    qDebug() << "deviceList: not built yet";
-    return {};
+    QMutexLocker lock(&devicesLock);
+    return devices;
 }
 
 int Hid_Thread::currentFamily() const
 {
-    qDebug() << "currentFamily: not built yet";
-    return -1;
+    QMutexLocker lock(&devicesLock);
+    const uint index = curDevice.load();
+    return index < uint(devices.size()) ? devices.at(int(index)).type : -1;
 }
 
-hid_device * Hid_Thread::openCmdDevice(uint index)
+QString Hid_Thread::pathOf(uint index, bool event) const
 {
-    qDebug() << "openCmdDevice: not built yet";
-    return nullptr;
+    QMutexLocker lock(&devicesLock);
+    if (index >= uint(devices.size()))
+        return QString();
+    const DeviceEntry &e = devices.at(int(index));
+    return event ? e.path2 : e.path;
 }
 
-hid_device * Hid_Thread::openEventDevice(uint index)
+uint Hid_Thread::reportLengthOf(uint index) const
 {
-    qDebug() << "openEventDevice: not built yet";
-    return nullptr;
+    QMutexLocker lock(&devicesLock);
+    return index < uint(devices.size()) ? devices.at(int(index)).reportLength : 0;
+}
+
+void Hid_Thread::clearPath(uint index, bool event, const QString &failedPath)
+{
+    // Only the path that failed is forgotten: a scan that ran in between has
+    // already put a fresh one there.
+    QMutexLocker lock(&devicesLock);
+    if (index >= uint(devices.size()))
+        return;
+    QString &path = event ? devices[int(index)].path2 : devices[int(index)].path;
+    if (path == failedPath)
+        path.clear();
+}
+
+hid_device *Hid_Thread::openInterface(uint index, bool event, hid_device *&handle)
+{
+    const QString path = pathOf(index, event);
+    if (path.isEmpty())
+        return nullptr;
+    if (handle) {
+        hid_close(handle);
+        handle = nullptr;
+    }
+    handle = hid_open_path(path.toLocal8Bit().constData());
+    if (!handle) {
+        clearPath(index, event, path);
+        return nullptr;
+    }
+    hid_set_nonblocking(handle, 0);
+    return handle;
+}
+
+hid_device *Hid_Thread::openCmdDevice(uint index)
+{
+    return openInterface(index, false, cmdHandle);
+}
+
+hid_device *Hid_Thread::openEventDevice(uint index)
+{
+    return openInterface(index, true, eventHandle);
 }
 
 void Hid_Thread::closeCmdDevice()
 {
-    qDebug() << "closeCmdDevice: not built yet";
+    if (cmdHandle) {
+        hid_close(cmdHandle);
+        cmdHandle = nullptr;
+    }
 }
 
 void Hid_Thread::closeEventDevice()
 {
-    qDebug() << "closeEventDevice: not built yet";
-}
-
-bool Hid_Thread::waitLinkIdle()
-{
-    qDebug() << "waitLinkIdle: not built yet";
-    return false;
-}
-
-bool Hid_Thread::hidSend(int length, bool wait)
-{
-    qDebug() << "hidSend: not built yet";
-    return false;
-}
-
-bool Hid_Thread::hidRead(int length)
-{
-    qDebug() << "hidRead: not built yet";
-    return false;
-}
-
-void Hid_Thread::waitAck()
-{
-    qDebug() << "waitAck: not built yet";
-}
-
-void Hid_Thread::startWatch(uint index)
-{
-    qDebug() << "startWatch: not built yet";
-}
-
-void Hid_Thread::stopWatch()
-{
-    qDebug() << "stopWatch: not built yet";
-}
-
-void Hid_Thread::watchLoop(uint index)
-{
-    qDebug() << "watchLoop: not built yet";
-}
-
-uchar Hid_Thread::hidCS(uchar *block)
-{
-    qDebug() << "hidCS: not built yet";
-    return 0;
-}
-
-void Hid_Thread::USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[])
-{
-    qDebug() << "USBDataEncryption: not built yet";
-}
-
-void Hid_Thread::USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[])
-{
-    qDebug() << "USBDataDecipher: not built yet";
-}
-
-void Hid_Thread::hid_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
-{
-    qDebug() << "hid_00H_GetSecrecyCode: not built yet";
-}
-
-void Hid_Thread::swichCurDevice(uint index)
-{
-    qDebug() << "swichCurDevice: not built yet";
-}
-
-void Hid_Thread::chkDeviceIsEnCode()
-{
-    qDebug() << "chkDeviceIsEnCode: not built yet";
-}
-
-void Hid_Thread::hid_01H_SetReportRate(uchar rate)
-{
-    qDebug() << "hid_01H_SetReportRate: not built yet";
-}
-
-void Hid_Thread::hid_02H_SetCurrentProfile(uchar profile)
-{
-    qDebug() << "hid_02H_SetCurrentProfile: not built yet";
-}
-
-void Hid_Thread::hid_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
-{
-    qDebug() << "hid_03H_SetKeyboardoption: not built yet";
-}
-
-void Hid_Thread::hid_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index)
-{
-    qDebug() << "hid_04H_SetButtonSensitivity: not built yet";
-}
-
-void Hid_Thread::hid_81H_GetReportRate(uchar &rate)
-{
-    qDebug() << "hid_81H_GetReportRate: not built yet";
-}
-
-void Hid_Thread::hid_83H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4)
-{
-    qDebug() << "hid_83H_GetKeyboardoption: not built yet";
-}
-
-void Hid_Thread::hid_07H_SetControlIndicatorLight(uchar effect, uchar frequenty)
-{
-    qDebug() << "hid_07H_SetControlIndicatorLight: not built yet";
-}
-
-void Hid_Thread::hid_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color, uchar direction)
-{
-    qDebug() << "hid_08H_SetLEDType: not built yet";
-}
-
-void Hid_Thread::hid_09H_SetKeyboardMode(uchar mode)
-{
-    qDebug() << "hid_09H_SetKeyboardMode: not built yet";
-}
-
-void Hid_Thread::hid_0DH_SetKeyMatrix(uchar *src512)
-{
-    qDebug() << "hid_0DH_SetKeyMatrix: not built yet";
-}
-
-void Hid_Thread::hid_0EH_SetKeyOnOff(uchar *src21)
-{
-    qDebug() << "hid_0EH_SetKeyOnOff: not built yet";
-}
-
-void Hid_Thread::hid_11H_SetMacroKey(uchar macroId, uchar *src192)
-{
-    qDebug() << "hid_11H_SetMacroKey: not built yet";
-}
-
-void Hid_Thread::hid_12H_SetUserPicture(uchar index, uchar option, uchar *src512)
-{
-    qDebug() << "hid_12H_SetUserPicture: not built yet";
-}
-
-void Hid_Thread::hid_13H_SetRecoveryData()
-{
-    qDebug() << "hid_13H_SetRecoveryData: not built yet";
-}
-
-void Hid_Thread::hid_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue)
-{
-    qDebug() << "hid_14H_SetColor: not built yet";
-}
-
-void Hid_Thread::hid_80H_GetFWVersion(QString &version)
-{
-    qDebug() << "hid_80H_GetFWVersion: not built yet";
-}
-
-void Hid_Thread::hid_82H_GetCurrentProfile(uchar &profile)
-{
-    qDebug() << "hid_82H_GetCurrentProfile: not built yet";
-}
-
-void Hid_Thread::hid_84H_GetButtonSensitivity(uchar &sens1, uchar &sens2, uchar &sens3, uchar &sens4)
-{
-    qDebug() << "hid_84H_GetButtonSensitivity: not built yet";
-}
-
-void Hid_Thread::hid_88H_GetLEDType(uchar &effect, uchar &speed, uchar &light, uchar &color, uchar &direction)
-{
-    qDebug() << "hid_88H_GetLEDType: not built yet";
-}
-
-void Hid_Thread::hid_89H_GetKeyboardMode(uchar &mode)
-{
-    qDebug() << "hid_89H_GetKeyboardMode: not built yet";
-}
-
-void Hid_Thread::hid_8DH_GetKeyMatrix(uchar *src512)
-{
-    qDebug() << "hid_8DH_GetKeyMatrix: not built yet";
-}
-
-void Hid_Thread::hid_8EH_GetKeyOnOff(uchar *src21)
-{
-    qDebug() << "hid_8EH_GetKeyOnOff: not built yet";
-}
-
-void Hid_Thread::hid_91H_GetMacroKey(uchar macroId, uchar *src192)
-{
-    qDebug() << "hid_91H_GetMacroKey: not built yet";
-}
-
-void Hid_Thread::hid_92H_GetUserPicture(uchar index, uchar *src512)
-{
-    qDebug() << "hid_92H_GetUserPicture: not built yet";
-}
-
-void Hid_Thread::hid_94H_GetColor(uchar index, uchar &rValue, uchar &gValue, uchar &bValue)
-{
-    qDebug() << "hid_94H_GetColor: not built yet";
-}
-
-void Hid_Thread::hid_03H_SetFunctionOption(uchar type, uchar rate, uchar option1, uchar option2)
-{
-    qDebug() << "hid_03H_SetFunctionOption: not built yet";
-}
-
-void Hid_Thread::hid_07H_SetLEDInstructFunction(uchar type, uchar option1, uchar option2, uchar option3)
-{
-    qDebug() << "hid_07H_SetLEDInstructFunction: not built yet";
-}
-
-void Hid_Thread::hid_0BH_SetCurrentDPIStage(uchar dpiStage)
-{
-    qDebug() << "hid_0BH_SetCurrentDPIStage: not built yet";
-}
-
-void Hid_Thread::hid_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2)
-{
-    qDebug() << "hid_0DH_SetRGBLedEffect: not built yet";
-}
-
-void Hid_Thread::hid_10H_SetLED8StageColor(uchar type, uchar *src24)
-{
-    qDebug() << "hid_10H_SetLED8StageColor: not built yet";
-}
-
-void Hid_Thread::hid_11H_SetDPISet(uchar dpiStage, uchar *src8)
-{
-    qDebug() << "hid_11H_SetDPISet: not built yet";
-}
-
-void Hid_Thread::hid_12H_SetKeyMatrix(uchar *src64, uchar index)
-{
-    qDebug() << "hid_12H_SetKeyMatrix: not built yet";
-}
-
-void Hid_Thread::hid_13H_SetMacroKey(uchar macroId, uchar *src128)
-{
-    qDebug() << "hid_13H_SetMacroKey: not built yet";
-}
-
-void Hid_Thread::hid_83H_GetFunctionOption(uchar &type, uchar &option1, uchar &option2)
-{
-    qDebug() << "hid_83H_GetFunctionOption: not built yet";
-}
-
-bool Hid_Thread::hid_87H_GetLEDInstructFunction(uchar type, uchar &option1, uchar &option2, uchar &option3)
-{
-    qDebug() << "hid_87H_GetLEDInstructFunction: not built yet";
-    return false;
-}
-
-void Hid_Thread::hid_8BH_GetCurrentDPIStage(uchar &dpiStage)
-{
-    qDebug() << "hid_8BH_GetCurrentDPIStage: not built yet";
-}
-
-void Hid_Thread::hid_8DH_GetRGBLedEffect(uchar &effect, uchar &option1, uchar &option2)
-{
-    qDebug() << "hid_8DH_GetRGBLedEffect: not built yet";
-}
-
-void Hid_Thread::hid_90H_GetLED8StageColor(uchar type, uchar *src24)
-{
-    qDebug() << "hid_90H_GetLED8StageColor: not built yet";
-}
-
-bool Hid_Thread::hid_91H_GetDPISet(uchar &dpiMAXStage, uchar *src8)
-{
-    qDebug() << "hid_91H_GetDPISet: not built yet";
-    return false;
-}
-
-void Hid_Thread::hid_92H_GetKeyMatrix(uchar *src64)
-{
-    qDebug() << "hid_92H_GetKeyMatrix: not built yet";
-}
-
-void Hid_Thread::hid_93H_GetMacroKey(uchar macroId, uchar *src128)
-{
-    qDebug() << "hid_93H_GetMacroKey: not built yet";
+    if (eventHandle) {
+        hid_close(eventHandle);
+        eventHandle = nullptr;
+    }
 }

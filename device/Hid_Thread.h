@@ -8,7 +8,11 @@
 #include <QMutex>
 #include <QThread>
 #include <QWidget>
+#include <array>
 #include <atomic>
+#include <initializer_list>
+
+namespace Cmd { struct Command; }
 
 struct hid_device_;
 typedef struct hid_device_ hid_device;
@@ -97,13 +101,36 @@ public slots:
     void hid_93H_GetMacroKey(uchar macroId, uchar *src128);
 
 private:
+    // P1..P6 of a command block, and one result of an answer: its A position and
+    // the caller's variable.
+    using Params = std::array<uchar, 6>;
+    struct Answer { int pos; uchar *value; };
+    enum class ReadOutcome { Busy, Failed, Ok };
+
+    // The one place that runs the set and get sequences for a table line.
+    void runSet(const Cmd::Command &cmd, const Params &params, const uchar *src = nullptr, int bulk = 0);
+    ReadOutcome runGet(const Cmd::Command &cmd, const Params &params, std::initializer_list<Answer> answers,
+                       uchar *io = nullptr, int bulk = 0);
+    void fillCommand(uchar code, const Params &params);
+    void logBusy(const Cmd::Command &cmd) const;
+
+    // Device list access under devicesLock.
+    QString pathOf(uint index, bool event) const;
+    uint reportLengthOf(uint index) const;
+    void clearPath(uint index, bool event, const QString &failedPath);
+    hid_device *openInterface(uint index, bool event, hid_device *&handle);
+
+    void armAck();      // ackReceived = false, before the report it acknowledges goes out
+    void awaitAck();    // the 64 ms (or 128 ms) pause itself
+    bool endTransfer(bool result, uchar *report = nullptr);
+
     // Field layout follows the transport's data model; the device list is guarded
     // because a scan replaces it while pool transfers and the watch loop read it.
     mutable QMutex devicesLock;
     QList<DeviceEntry> devices;
     std::atomic<uint> curDevice{1};
-    hid_device *cmdHandle = nullptr;
-    hid_device *eventHandle = nullptr;
+    hid_device *cmdHandle = nullptr;     // only the holder of the link touches it
+    hid_device *eventHandle = nullptr;   // only the watch loop touches it
     std::atomic<bool> linkIdle{true};
     std::atomic<bool> watchRunning{false};
     std::atomic<bool> ackReceived{true};
@@ -112,4 +139,5 @@ private:
     uchar outReport[9] = {};
     uchar inReport[9] = {};
     uchar bulkBuf[512] = {};
+    bool warningOpen = false;   // "Can not detect" box on screen; GUI thread only
 };
