@@ -22,11 +22,19 @@ class InputHook : public QObject
 {
     Q_OBJECT
 public:
+    // Where captured input comes from.
+    enum CaptureMode {
+        NoCapture,        // nothing installed (no GUI application)
+        GlobalRecord,     // the whole X display, focused or not (X RECORD)
+        InWindow,         // the program's own windows only (application event filter)
+    };
+
     explicit InputHook(QObject *parent = nullptr);   // builds the tables, then installHooks()
     ~InputHook() override;
 
     bool installHooks();
     void uninstallHooks();
+    CaptureMode captureMode() const { return m_mode; }
 
     static void setKeyboardCallback(KeyboardCallback callback, void *context);
     static void setMouseCallback(MouseCallback callback, void *context);
@@ -34,4 +42,8 @@ public:
     static void setCopyDataFilter(CopyDataCallback callback, QCoreApplication *app, void *context);
     // Delivers the structure to the top-level widget titled windowTitle, unless it is excludeWindow.
     static void sendCopyData(const QString &windowTitle, const COPYDATASTRUCT &copyData, QObject *excludeWindow = nullptr);
+
+private:
+    CaptureMode m_mode = NoCapture;
+    QObject *m_source = nullptr;   // the recorder or the in-window filter, owned
 };
