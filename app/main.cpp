@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Entry point (placeholder until the application shell is built).
+// Entry point: the application object, then the start-up sequence from the program's
+// own folder; the same file builds the real-device and the simulated-mouse program.
+#include "Startup.h"
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    return runStartup(app, programFolder(QCoreApplication::applicationFilePath()));
 }

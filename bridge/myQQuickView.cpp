@@ -3,6 +3,7 @@
 #include "myQQuickView.h"
 #include "Hid_Thread.h"
 #include "InterfaceSounds.h"
+#include "KeyNames.h"
 #include "KeyboardSettings.h"
 #include "Localisation.h"
 #include "MacroLibrary.h"
@@ -15,6 +16,8 @@
 
 myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {
+    // The macro coder looks names up in this map, so it is filled before anything else.
+    buildKeyNameMap();
     sounds = new InterfaceSounds(this);
     files = new ProfileFiles(this);
     macros = new MacroLibrary(this);
@@ -57,7 +60,8 @@ void myQQuickView::runUI()
         QMetaObject::invokeMethod(root, "run", Qt::QueuedConnection);
 }
 
-void myQQuickView::setEnableAudio(bool) { qDebug() << "setEnableAudio: not built yet"; }
-void myQQuickView::playMedia_Index(uchar) { qDebug() << "playMedia_Index: not built yet"; }
-void myQQuickView::playMedia_Background() { qDebug() << "playMedia_Background: not built yet"; }
-void myQQuickView::clearAllMedia() { qDebug() << "clearAllMedia: not built yet"; }
+// Sound slots: QML addresses the players by number; the sequencing lives in InterfaceSounds.
+void myQQuickView::setEnableAudio(bool isEnable) { sounds->setEnableAudio(isEnable); }
+void myQQuickView::playMedia_Index(uchar index) { sounds->playIndex(index); }
+void myQQuickView::playMedia_Background() { sounds->playBackground(); }
+void myQQuickView::clearAllMedia() { sounds->clearAll(); }
