@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// The compiled-in catalogue and its reading: exact shipped bytes, hex and decimal
+// parsing, defaults, names from apConfig.bin, and the device list built from it.
+#include "DeviceCatalogue.h"
+#include "Hid_Thread.h"
+#include "TestSupport.h"
+#include "tst_device_support.h"
+#include <QFile>
+#include <QtTest>
+
+class tst_DeviceCatalogue : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        dir.reset(TestSupport::enterFreshRunFolder(false));
+        resetLinkState();
+    }
+
+    void shippedResourceIsExact()
+    {
+        QFile f(":/DevInfo.ini");
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.startsWith("; type 0: Keyboard, type 1: Mouse\r\n"));
+        // Every line ends in CR LF.
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+        QVERIFY(bytes.endsWith("\r\n"));
+    }
+
+    void shippedCatalogue()
+    {
+        writeApConfig({{"common/product_name", QStringList{"R4 Keyboard", "R5 Mouse"}}});
+        bool encode = false;
+        const QList<DeviceInfo> list = readCatalogue(&encode);
+        QVERIFY(encode);
+        QCOMPARE(list.size(), 2);
+        const DeviceInfo &kb = list.at(0);
+        QCOMPARE(kb.type, 0);
+        QCOMPARE(kb.vid, quint16(0x04d9));
+        QCOMPARE(kb.pid, quint16(0x8b31));
+        QCOMPARE(kb.usagePage, quint16(0xff01));
+        QCOMPARE(kb.usage, quint16(0x0001));
+        QCOMPARE(kb.usagePage2, quint16(0xff02));
+        QCOMPARE(kb.usage2, quint16(0x0001));
+        QCOMPARE(kb.reportLength, 64u);
+        QCOMPARE(kb.name, QString("R4 Keyboard"));
+        const DeviceInfo &mouse = list.at(1);
+        QCOMPARE(mouse.type, 1);
+        QCOMPARE(mouse.vid, quint16(0x04d9));
+        QCOMPARE(mouse.pid, quint16(0xa6c2));
+        QCOMPARE(mouse.usagePage, quint16(0xff00));
+        QCOMPARE(mouse.usage, quint16(0xff00));
+        QCOMPARE(mouse.usagePage2, quint16(0xff01));
+        QCOMPARE(mouse.usage2, quint16(0xff01));
+        QCOMPARE(mouse.reportLength, 32u);
+        QCOMPARE(mouse.name, QString("R5 Mouse"));
+    }
+
+    void parsingAndDefaults()
+    {
+        writeCatalogue("[common]\r\ntotal=3\r\n"
+                       "[0]\r\ntype=1\r\nvid=zz\r\nusage=ff00\r\nreportLength=64\r\n"
+                       "[1]\r\n"
+                       "[2]\r\ntype=a\r\npid=12345\r\n");
+        writeApConfig({{"common/product_name", QStringList{"only one"}}});
+        bool encode = true;
+        const QList<DeviceInfo> list = readCatalogue(&encode, "cat.ini");
+        QVERIFY(!encode);   // isEncode missing
+        QCOMPARE(list.size(), 3);
+        QCOMPARE(list[0].type, 1);
+        QCOMPARE(list[0].vid, quint16(0));         // not hexadecimal
+        QCOMPARE(list[0].usage, quint16(0xff00));  // hexadecimal
+        QCOMPARE(list[0].reportLength, 64u);       // decimal
+        QCOMPARE(list[0].name, QString("only one"));
+        QCOMPARE(list[1].type, -1);                // missing type
+        QCOMPARE(list[1].vid, quint16(0));
+        QCOMPARE(list[1].reportLength, 0u);
+        QCOMPARE(list[1].name, QString());         // no element for it
+        QCOMPARE(list[2].type, 10);
+        QCOMPARE(list[2].pid, quint16(0x2345));    // kept to 16 bits
+    }
+
+    void emptyAndDamagedTotals()
+    {
+        writeCatalogue("[common]\r\ntotal=0\r\nisEncode=true\r\n[0]\r\ntype=1\r\n");
+        bool encode = false;
+        QVERIFY(readCatalogue(&encode, "cat.ini").isEmpty());
+        QVERIFY(encode);
+
+        Hid_Thread link;
+        link.scanDevices({});
+        QVERIFY(link.deviceList().isEmpty());
+        QCOMPARE(link.currentFamily(), -1);
+
+        // A damaged total must not build an endless list.
+        writeCatalogue("[common]\r\ntotal=2000000000\r\n");
+        const QList<DeviceInfo> list = readCatalogue(nullptr, "cat.ini");
+        QVERIFY(list.size() <= 256);
+    }
+
+    void missingApConfigGivesEmptyNames()
+    {
+        QFile::remove("./modules/setting/apConfig.bin");
+        const QList<DeviceInfo> list = readCatalogue(nullptr);
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(list[1].name, QString());
+    }
+
+    void deviceListFromCatalogue()
+    {
+        writeApConfig({{"common/product_name", QStringList{"R4 Keyboard", "R5 Mouse"}}});
+        QList<DeviceInfo> cat = readCatalogue(nullptr);
+        // An id no device has: both entries stay without paths but keep name and type.
+        cat[1].vid = 0x1234;
+        cat[1].pid = 0x5678;
+        Hid_Thread link;
+        link.scanDevices(cat);
+        const QList<DeviceEntry> list = link.deviceList();
+        QCOMPARE(list.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(list[i].index, uint(i));
+            QCOMPARE(list[i].type, i);
+            QVERIFY(list[i].path.isEmpty());
+            QVERIFY(list[i].path2.isEmpty());
+        }
+        QCOMPARE(list[1].name, QString("R5 Mouse"));
+        QCOMPARE(link.currentDevice(), 1u);
+        QCOMPARE(link.currentFamily(), 1);
+    }
+
+private:
+    static void writeCatalogue(const QByteArray &text)
+    {
+        QFile f("cat.ini");
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+QTEST_MAIN(tst_DeviceCatalogue)
+#include "tst_device_catalogue.moc"
