@@ -1,6 +1,116 @@
 // SPDX-License-Identifier: MIT
-// Language files under ./modules/i18n/: language list, interface strings, key labels.
+// Language files under ./modules/i18n/. Codes are three digits of language and three of
+// country as Qt 4 numbered them; the names shown are QLocale's, upper case.
 #include "Localisation.h"
 #include "myQQuickView.h"
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+const QString kFolder = QStringLiteral("./modules/i18n/");
+
+bool isCode(const QString &code)
+{
+    static const QRegularExpression sixDigits(QStringLiteral("^[0-9]{6}$"));
+    return sixDigits.match(code).hasMatch();
+}
+
+// A text with an unquoted comma reads back as a list; join it again rather than lose it.
+QString text(const QSettings &s, const QString &key)
+{
+    const QVariant v = s.value(key);
+    if (v.type() == QVariant::StringList)
+        return v.toStringList().join(QStringLiteral(", "));
+    return v.toString();
+}
+
+// The codes count as Qt 4 did. Qt 5.15 keeps those numbers for these entries, but the
+// shipped languages are pinned here so their names never depend on the Qt release.
+QString languageName(int qt4Language)
+{
+    switch (qt4Language) {
+    case 25: return QStringLiteral("Chinese");
+    case 31: return QStringLiteral("English");
+    default: return QLocale::languageToString(QLocale::Language(qt4Language));
+    }
+}
+}
 
 Localisation::Localisation(myQQuickView *view) : QObject(view), view(view) {}
+
+QString Localisation::filePath(const QString &code)
+{
+    return isCode(code) ? kFolder + QStringLiteral("lang_") + code + QStringLiteral(".ini") : QString();
+}
+
+QString Localisation::displayName(const QString &code)
+{
+    if (!isCode(code))
+        return QString();
+    const int language = code.left(3).toInt();
+    const int country = code.mid(3).toInt();
+    QString suffix;
+    if (country == 44)
+        suffix = QStringLiteral(" (Simp)");
+    else if (country == 208)
+        suffix = QStringLiteral(" (Trad)");
+    else if (country != 0)
+        suffix = QStringLiteral(" (") + QLocale::countryToString(QLocale::Country(country)).toUpper()
+                 + QStringLiteral(")");
+    return languageName(language).toUpper() + suffix;
+}
+
+QVariantMap Localisation::chkLanguages() const
+{
+    QVariantMap result;
+    const QStringList files = QDir(kFolder).entryList({QStringLiteral("lang_*.ini")}, QDir::Files,
+                                                      QDir::Name | QDir::IgnoreCase);
+    for (const QString &file : files) {
+        const QString code = file.mid(5, 6);
+        const QString name = displayName(code);
+        // A file whose name carries no six-digit code cannot be opened by code later.
+        if (name.isEmpty() || file.compare(QStringLiteral("lang_") + code + QStringLiteral(".ini"), Qt::CaseInsensitive))
+            continue;
+        result.insert(name, code);
+    }
+    return result;
+}
+
+QStringList Localisation::getGlobalStrings(const QString &langCode)
+{
+    const QString path = filePath(langCode);
+    view->messageTexts.clear();
+    if (path.isEmpty()) {
+        for (int i = 0; i < 6; ++i)
+            view->messageTexts.append(QString());
+        return {QString()};
+    }
+    QSettings s(path, QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    QStringList result{text(s, QStringLiteral("font/family"))};
+    const int total = std::clamp(s.value(QStringLiteral("font/total"), 0).toInt(), 0, kMaxStrings);
+    for (int i = 1; i <= total; ++i)
+        result.append(text(s, QStringLiteral("strings/%1").arg(i)));
+    for (int i = 0; i < 6; ++i)
+        view->messageTexts.append(text(s, QStringLiteral("msg/%1").arg(i)));
+    return result;
+}
+
+QStringList Localisation::getProductLayoutStrings_R5(const QString &langCode) const
+{
+    const QString path = filePath(langCode);
+    QStringList result;
+    if (path.isEmpty()) {
+        for (int i = 0; i < 16; ++i)
+            result.append(QString());
+        return result;
+    }
+    QSettings s(path, QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    for (int i = 0; i < 16; ++i)
+        result.append(text(s, QStringLiteral("R5_4D7E0B2/%1").arg(i)));
+    return result;
+}

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Language files under ./modules/i18n/: language list, interface strings, key labels.
+// Language files under ./modules/i18n/: the language list, the interface strings with
+// the font and message texts, and the key labels of the mouse.
 #pragma once
 #include <QObject>
+#include <QStringList>
+#include <QVariantMap>
 
 class myQQuickView;
 
@@ -10,6 +13,18 @@ class Localisation : public QObject
     Q_OBJECT
 public:
     explicit Localisation(myQQuickView *view);
+
+    // A language file never holds more strings than this; larger totals are damage.
+    static constexpr int kMaxStrings = 1000;
+
+    // Display name of a six-digit code ("031000" -> "ENGLISH"), empty for a bad code.
+    static QString displayName(const QString &code);
+    // "./modules/i18n/lang_<code>.ini", or empty when the code is not six digits.
+    static QString filePath(const QString &code);
+
+    QVariantMap chkLanguages() const;
+    QStringList getGlobalStrings(const QString &langCode);
+    QStringList getProductLayoutStrings_R5(const QString &langCode) const;
 
 private:
     myQQuickView *view;

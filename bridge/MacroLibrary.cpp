@@ -1,6 +1,281 @@
 // SPDX-License-Identifier: MIT
 // Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
+// Every slot that takes a name refuses names that could reach outside the macro folder.
 #include "MacroLibrary.h"
+#include "KeyNames.h"
+#include "ProfileFiles.h"
+#include "UserDialogs.h"
 #include "myQQuickView.h"
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <algorithm>
+
+namespace {
+const QString kFolder = QStringLiteral("./modules/macro/");
+const QString kDown = QStringLiteral("    [Down]");
+const QString kUp = QStringLiteral("      [Up]");
+const QString kDelay = QStringLiteral("   [Delay]");
+constexpr int kCommandWidth = 10;
+constexpr int kMouseSlots = 12;
+constexpr int kKeyboardSlots = 35;
+}
 
 MacroLibrary::MacroLibrary(myQQuickView *view) : QObject(view), view(view) {}
+
+int MacroLibrary::family() const { return view->files ? view->files->deviceFamily() : view->deviceFamily(); }
+
+QString MacroLibrary::pathFor(const QString &name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
+        || name.contains(QLatin1String("..")) || name.startsWith(QLatin1Char('.'))
+        || name.contains(QChar(0)))
+        return QString();
+    const QString path = kFolder + name + QStringLiteral(".bin");
+    // Belt and braces: the resolved file must sit directly in the macro folder.
+    const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(kFolder));
+    if (QFileInfo(QDir::current().absoluteFilePath(path)).absolutePath() != folder)
+        return QString();
+    return path;
+}
+
+// ---------------------------------------------------------------------------------------
+// Files
+
+QString MacroLibrary::createMacroIni()
+{
+    QDir().mkpath(kFolder);
+    QString name;
+    for (int n = 1;; ++n) {
+        name = QStringLiteral("Macro. %1").arg(n, 3, 10, QLatin1Char('0'));
+        if (!QFileInfo::exists(pathFor(name)))
+            break;
+    }
+    {
+        QSettings s(pathFor(name), QSettings::IniFormat);
+        s.setValue(QStringLiteral("config/index"), -1);
+        s.setValue(QStringLiteral("config/total"), 0);
+        s.setValue(QStringLiteral("config/repeat"), 1);
+        s.setValue(QStringLiteral("config/did"), -1);
+        s.sync();
+        if (s.status() != QSettings::NoError) {
+            qDebug().noquote() << "createMacroIni: could not create" << name;
+            return QString();
+        }
+    }
+    return name;
+}
+
+bool MacroLibrary::deleteMacroIni(const QString &name)
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !QFile::remove(path))
+        return false;
+    FileSafety::forgetCached(path);
+    return true;
+}
+
+QStringList MacroLibrary::getMacroIniNames() const
+{
+    return QDir(kFolder).entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+}
+
+bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    {
+        QSettings s(path, QSettings::IniFormat);
+        s.remove(QStringLiteral("macro"));
+        s.setValue(QStringLiteral("config/total"), macros.size());
+        for (int i = 0; i < macros.size(); ++i)
+            s.setValue(QStringLiteral("macro/%1").arg(i), macros.at(i));
+        // Written before the device copy is refreshed, which reads the file again.
+        s.sync();
+    }
+    resendIfBound(name);
+    return true;
+}
+
+void MacroLibrary::resendIfBound(const QString &name)
+{
+    const QString path = pathFor(name);
+    int index = -1, did = -1;
+    {
+        QSettings s(path, QSettings::IniFormat);
+        index = s.value(QStringLiteral("config/index"), -1).toInt();
+        did = s.value(QStringLiteral("config/did"), -1).toInt();
+    }
+    const int fam = family();
+    // A binding made on the other family names a slot of that device; sending it here
+    // would overwrite whatever macro this device holds in that slot.
+    if (index < 0 || did != fam)
+        return;
+    if (fam == 1 && index < kMouseSlots)
+        view->ui_13H_SetMacroKey(index + 1, name);
+    else if (fam == 0 && index < kKeyboardSlots)
+        view->ui_11H_SetMacroKey(index, name);
+}
+
+QStringList MacroLibrary::loadMacroIni(const QString &name) const
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QSettings s(path, QSettings::IniFormat);
+    // A damaged total is bounded by the step lines the file holds, so it cannot make
+    // this loop run for ever; gaps still read as the default, as they always did.
+    s.beginGroup(QStringLiteral("macro"));
+    int limit = 0;
+    for (const QString &key : s.childKeys()) {
+        bool ok = false;
+        const int i = key.toInt(&ok);
+        if (ok && i >= 0)
+            limit = std::max(limit, i + 1);
+    }
+    s.endGroup();
+    const int total = std::min(s.value(QStringLiteral("config/total"), 0).toInt(), limit);
+    QStringList lines;
+    for (int i = 0; i < total; ++i)
+        lines.append(s.value(QStringLiteral("macro/%1").arg(i), 0).toString());
+    return lines;
+}
+
+QVariantList MacroLibrary::loadMacroIniConfig(const QString &name) const
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QSettings s(path, QSettings::IniFormat);
+    const int index = s.value(QStringLiteral("config/index"), -1).toInt();
+    const int repeat = s.value(QStringLiteral("config/repeat"), 1).toInt();
+    const int did = s.value(QStringLiteral("config/did"), -1).toInt();
+    return {did == family() ? index : -1, repeat};
+}
+
+void MacroLibrary::setMacroIniConfig(const QString &name, const QVariantList &config)
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo(path).isFile() || config.size() < 2)
+        return;
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue(QStringLiteral("config/index"), config.at(0));
+    s.setValue(QStringLiteral("config/repeat"), config.at(1));
+    s.setValue(QStringLiteral("config/did"), family());
+}
+
+void MacroLibrary::renameMacroIniFile(const QString &oldName, const QString &newName)
+{
+    const QString from = pathFor(oldName), to = pathFor(newName);
+    if (from.isEmpty() || to.isEmpty())
+        return;
+    // An earlier macro of the new name may still sit in the settings cache.
+    if (!QFileInfo::exists(to))
+        FileSafety::forgetCached(to);
+    if (QFile::rename(from, to))
+        FileSafety::forgetCached(from);
+}
+
+void MacroLibrary::saveMacroIniToFile(const QString &name)
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    const QString target = UserDialogs::getSaveFileName(
+        view, tr("Save File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
+    if (target.isEmpty())
+        return;
+    QByteArray bytes;
+    if (!FileSafety::readFile(path, &bytes) || !FileSafety::replaceFile(target, bytes))
+        qDebug().noquote() << "saveMacroIniToFile: could not write" << target;
+}
+
+void MacroLibrary::loadMacroIniFromFile(const QString &name)
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty())
+        return;
+    const QString source = UserDialogs::getOpenFileName(
+        view, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
+    if (source.isEmpty() || !QFileInfo(path).isFile())
+        return;
+    QByteArray bytes;
+    // A file that is not a macro must not replace one.
+    if (!FileSafety::readFile(source, &bytes)
+        || !FileSafety::isIniWithGroup(bytes, {QStringLiteral("config"), QStringLiteral("macro")})) {
+        qDebug().noquote() << "loadMacroIniFromFile: not a macro file:" << source;
+        return;
+    }
+    // The binding (slot, family, play count) describes this device's slot and the keys
+    // that use it, so it stays with the macro; an imported binding could claim a slot
+    // that holds another macro. Only the steps come from the file.
+    QVariant index, did, repeat;
+    {
+        QSettings old(path, QSettings::IniFormat);
+        index = old.value(QStringLiteral("config/index"), -1);
+        did = old.value(QStringLiteral("config/did"), -1);
+        repeat = old.value(QStringLiteral("config/repeat"), 1);
+    }
+    if (!FileSafety::replaceFile(path, bytes)) {
+        qDebug().noquote() << "loadMacroIniFromFile: could not write" << path;
+        return;
+    }
+    {
+        QSettings s(path, QSettings::IniFormat);
+        s.setValue(QStringLiteral("config/index"), index);
+        s.setValue(QStringLiteral("config/did"), did);
+        s.setValue(QStringLiteral("config/repeat"), repeat);
+        s.sync();
+    }
+    resendIfBound(name);
+}
+
+// ---------------------------------------------------------------------------------------
+// Coder
+
+QList<uchar> MacroLibrary::macroIncode(const QStringList &macros) const { return encode(macros, family()); }
+
+QList<uchar> MacroLibrary::encode(const QStringList &macros, int family)
+{
+    QList<uchar> out{0x00, 0x01};
+    QString previous;
+    for (int i = 0; i < macros.size(); ++i) {
+        const QString &line = macros.at(i);
+        const QString command = line.right(kCommandWidth);
+        const QString value = line.size() >= kCommandWidth ? line.left(line.size() - kCommandWidth) : QString();
+        if (command == kDown || command == kUp) {
+            const uchar usage = usageForKeyName(value);
+            if (usage != 0) {
+                out.append(command == kDown ? 0x01 : 0x81);
+                out.append(usage);
+            }
+        } else if (command == kDelay) {
+            bool ok = false;
+            qint64 ms = value.toLongLong(&ok, 10);
+            // Negative pauses are no pauses; the largest pause is what 16 bits can carry.
+            if (!ok || ms < 0)
+                ms = 0;
+            if (ms != 0 && family == 0) {
+                const qint64 t = std::min<qint64>(ms / 10, 0xFFFF);
+                out << 0x7F << 0x00 << uchar(t >> 8) << uchar(t & 0xFF);
+            } else if (ms != 0 && family == 1) {
+                if (ms <= 1270 && i > 0 && previous != kDelay) {
+                    uchar &record = out[out.size() - 2];
+                    record = uchar((record & 0x80) | ((std::max<qint64>(ms, 10) + 5) / 10));
+                } else if (ms >= 1271 && ms <= 5100) {
+                    out << uchar((ms + 10) / 20) << 0x01;
+                } else {
+                    const qint64 d = std::min<qint64>((std::max<qint64>(ms, 20) + 10) / 20, 0xFFFF);
+                    out << 0x00 << 0x01 << uchar(d >> 8) << uchar(d & 0xFF);
+                }
+            }
+        }
+        previous = command;
+    }
+    out << 0x00 << 0x00;
+    return out;
+}

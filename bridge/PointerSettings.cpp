@@ -1,6 +1,118 @@
 // SPDX-License-Identifier: MIT
-// Host pointer settings (cursor speed, wheel lines, double-click, acceleration) mirrored in the profile.
+// Host pointer settings. Each setter keeps the step in the profile first, then applies
+// the host value; a host that refuses leaves a debug line and the stored step.
 #include "PointerSettings.h"
+#include "PointerBackend.h"
+#include "ProfileFiles.h"
 #include "myQQuickView.h"
+#include <QApplication>
+#include <QDebug>
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+constexpr uint kMaxStep = 10;
+uint clampStep(uint step) { return std::min(step, kMaxStep); }
+}
 
 PointerSettings::PointerSettings(myQQuickView *view) : QObject(view), view(view) {}
+PointerSettings::~PointerSettings() = default;
+
+void PointerSettings::setBackend(std::unique_ptr<PointerBackend> b)
+{
+    backend = std::move(b);
+    backendChosen = true;
+}
+
+PointerBackend *PointerSettings::host()
+{
+    if (!backendChosen) {
+        backend = PointerBackend::createForDesktop();
+        backendChosen = true;
+    }
+    return backend.get();
+}
+
+int PointerSettings::hostCursorSpeed(uint step)
+{
+    const int s = int(clampStep(step));
+    return s == 0 ? 1 : 2 * s;
+}
+
+int PointerSettings::hostScrollLines(uint step) { return int(clampStep(step)) + 1; }
+
+// Unclamped, a step above 12 would give a negative time.
+int PointerSettings::hostDoubleClickMs(uint step) { return 900 - 70 * int(clampStep(step)); }
+
+void PointerSettings::writeStep(const char *key, uint step)
+{
+    if (QSettings *p = view->files ? view->files->currentProfile() : nullptr)
+        p->setValue(QLatin1String(key), step);
+}
+
+uint PointerSettings::readStep(const char *key) const
+{
+    QSettings *p = view->files ? view->files->currentProfile() : nullptr;
+    return p ? p->value(QLatin1String(key), 0).toUInt() : 0;
+}
+
+static QApplication *widgetApp() { return qobject_cast<QApplication *>(QCoreApplication::instance()); }
+
+void PointerSettings::setCursorSpeed(uint cursorSpeed)
+{
+    writeStep("sensor/cursorSpeed_R5", cursorSpeed);
+    const int speed = hostCursorSpeed(cursorSpeed);
+    PointerBackend *h = host();
+    if (!h || !h->setMouseSpeed(speed))
+        qDebug().noquote() << "setCursorSpeed Failed";
+}
+
+void PointerSettings::setVerticalScrollLines(uint lines)
+{
+    writeStep("sensor/verticalScrollLines_R5", lines);
+    const int hostLines = hostScrollLines(lines);
+    if (QApplication *app = widgetApp())
+        app->setWheelScrollLines(hostLines);
+    PointerBackend *h = host();
+    if (!h || !h->setWheelScrollLines(hostLines))
+        qDebug().noquote() << "setVerticalScrollLines Failed";
+}
+
+void PointerSettings::setDoubleClickSpeed(uint speed)
+{
+    writeStep("sensor/doubleClickSpeed_R5", speed);
+    const int ms = hostDoubleClickMs(speed);
+    if (QApplication *app = widgetApp())
+        app->setDoubleClickInterval(ms);
+    PointerBackend *h = host();
+    if (!h || !h->setDoubleClickTime(ms))
+        qDebug().noquote() << "setDoubleClickSpeed Failed";
+}
+
+void PointerSettings::setAcceleration(bool acceleration)
+{
+    PointerBackend *h = host();
+    int params[3] = {0, 0, 0};
+    if (!h || !h->getMouse(params)) {
+        qDebug().noquote() << "setAcceleration Failed";
+        return;
+    }
+    params[2] = acceleration ? 1 : 0;
+    if (!h->setMouse(params))
+        qDebug().noquote() << "setAcceleration Failed";
+}
+
+bool PointerSettings::getAcceleration()
+{
+    PointerBackend *h = host();
+    int params[3] = {0, 0, 0};
+    if (!h || !h->getMouse(params)) {
+        qDebug().noquote() << "getAcceleration Failed";
+        return false;
+    }
+    return params[2] != 0;
+}
+
+uint PointerSettings::getCursorSpeed() const { return readStep("sensor/cursorSpeed_R5"); }
+uint PointerSettings::getVerticalScrollLines() const { return readStep("sensor/verticalScrollLines_R5"); }
+uint PointerSettings::getDoubleClickSpeed() const { return readStep("sensor/doubleClickSpeed_R5"); }

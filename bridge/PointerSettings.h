@@ -1,16 +1,43 @@
 // SPDX-License-Identifier: MIT
-// Host pointer settings (cursor speed, wheel lines, double-click, acceleration) mirrored in the profile.
+// Host pointer settings: the sensor page's cursor speed, scroll lines and double-click
+// steps, kept in the current profile and applied to the desktop and to this program.
 #pragma once
 #include <QObject>
+#include <memory>
 
 class myQQuickView;
+class PointerBackend;
 
 class PointerSettings : public QObject
 {
     Q_OBJECT
 public:
     explicit PointerSettings(myQQuickView *view);
+    ~PointerSettings() override;
+
+    // The desktop's back end is made on first use; tests hand in a fake before that.
+    void setBackend(std::unique_ptr<PointerBackend> backend);
+
+    // Step 0..10 of the page to the host value; larger steps count as 10.
+    static int hostCursorSpeed(uint step);     // 1, 2, 4 .. 20
+    static int hostScrollLines(uint step);     // 1 .. 11
+    static int hostDoubleClickMs(uint step);   // 900 .. 200
+
+    void setAcceleration(bool acceleration);
+    void setCursorSpeed(uint cursorSpeed);
+    void setVerticalScrollLines(uint lines);
+    void setDoubleClickSpeed(uint speed);
+    bool getAcceleration();
+    uint getCursorSpeed() const;
+    uint getVerticalScrollLines() const;
+    uint getDoubleClickSpeed() const;
 
 private:
+    PointerBackend *host();
+    void writeStep(const char *key, uint step);
+    uint readStep(const char *key) const;
+
     myQQuickView *view;
+    std::unique_ptr<PointerBackend> backend;
+    bool backendChosen = false;
 };

@@ -1,17 +1,34 @@
 // SPDX-License-Identifier: MIT
-// Application settings and the ten profile files: keys, defaults, import, export, reset.
+// Application settings and the ten profile files: keys, defaults, import, export, reset,
+// plus the small file helpers the other file modules share (whole-file replacement).
 #pragma once
 #include <QList>
 #include <QObject>
+#include <QVariant>
+#include <QVariantList>
 
 class QSettings;
 class myQQuickView;
+
+namespace FileSafety {
+// Reads a whole file of at most maxSize bytes; false when missing, unreadable or larger.
+bool readFile(const QString &path, QByteArray *contents, qint64 maxSize = 16 * 1024 * 1024);
+// Replaces path with contents in one atomic step (the old file stays intact on failure),
+// and makes sure a settings object opened on path afterwards reads the new contents.
+bool replaceFile(const QString &path, const QByteArray &contents);
+// Drops what the settings cache may still hold for a path whose file no longer exists,
+// so a later file of that name is read from disk.
+void forgetCached(const QString &path);
+// True when contents parse as a settings file holding at least one of the given groups.
+bool isIniWithGroup(const QByteArray &contents, const QStringList &groups);
+}
 
 class ProfileFiles : public QObject
 {
     Q_OBJECT
 public:
     explicit ProfileFiles(myQQuickView *view);
+    ~ProfileFiles() override;
 
     QSettings *apConfig() const;         // the open application settings
     QSettings *currentProfile() const;   // profile [currentIndex()]
@@ -19,6 +36,35 @@ public:
     int currentIndex() const;
     void setCurrentIndex(int index);
 
+    // Family of the connected device (0 keyboard, 1 mouse, -1 none); selects profile keys.
+    int deviceFamily() const;
+    // Tests pin the family without a device; kNoOverride returns to the device link.
+    static constexpr int kNoOverride = -100;
+    static void setFamilyOverrideForTests(int family);
+
+    static QString profilePath(int index);   // "./modules/setting/p<index+1>.bin"
+
+    // Slot bodies (see view_files.cpp).
+    void saveApConfig(const QVariantList &apConfigs);
+    QVariantList loadApConfig() const;
+    QVariantList loadDeviceApConfig() const;
+    void resetApconfig();
+    bool getIsSkinShow() const;
+    QVariantList loadDefaultProfile(uchar uiPageId) const;
+    QVariantList loadDefaultKeyMatrix(uchar uiPageId) const;
+    void loadProfile(int profile);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    QString getCustomFilePath();
+    QVariantList getKeydefine(const QVariant &matrixId) const;
+
 private:
+    bool replaceProfile(int index, const QByteArray &contents);
+    void openAll();
+    static void keepCorruptCopy(QSettings *settings);
+
     myQQuickView *view;
+    QSettings *ap = nullptr;
+    QList<QSettings *> profiles;
+    int current = 0;
 };

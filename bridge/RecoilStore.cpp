@@ -1,6 +1,63 @@
 // SPDX-License-Identifier: MIT
-// Recoil tables of the press-gun page under ./modules/gun/.
+// Recoil tables of the press-gun page. The files ship with the program; every call acts
+// only when its file exists and never creates one.
 #include "RecoilStore.h"
 #include "myQQuickView.h"
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+
+namespace {
+const QString kSelGun = QStringLiteral("./modules/gun/selGunData.bin");
+}
 
 RecoilStore::RecoilStore(myQQuickView *view) : QObject(view), view(view) {}
+
+QString RecoilStore::gamePath(const QVariant &gameNo)
+{
+    // The number becomes part of a path: digits only, so it cannot leave the folder.
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,9}$"));
+    const QString game = gameNo.toString();
+    if (!digits.match(game).hasMatch())
+        return QString();
+    return QStringLiteral("./modules/gun/gunData") + game + QStringLiteral(".bin");
+}
+
+void RecoilStore::saveGundata(const QVariant &gameNo, const QVariantList &gunData)
+{
+    const QString path = gamePath(gameNo);
+    // A short list would leave the table half old, half missing: write all or nothing.
+    if (path.isEmpty() || !QFileInfo(path).isFile() || gunData.size() < kGuns * kFields)
+        return;
+    QSettings s(path, QSettings::IniFormat);
+    for (int k = 0; k < kGuns; ++k)
+        s.setValue(QStringLiteral("gunData/%1").arg(k), gunData.mid(k * kFields, kFields));
+}
+
+QVariantList RecoilStore::getGundata(const QVariant &gameNo) const
+{
+    const QString path = gamePath(gameNo);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
+    QSettings s(path, QSettings::IniFormat);
+    QVariantList result;
+    for (int k = 0; k < kGuns; ++k)
+        result += s.value(QStringLiteral("gunData/%1").arg(k)).toList();
+    return result;
+}
+
+void RecoilStore::saveSelGundata(const QVariant &selGun, const QVariantList &gunData)
+{
+    if (!QFileInfo(kSelGun).isFile())
+        return;
+    QSettings s(kSelGun, QSettings::IniFormat);
+    s.setValue(QStringLiteral("gunData/%1").arg(selGun.toInt()), gunData);
+}
+
+QVariantList RecoilStore::getSelGundata(const QVariant &selGun) const
+{
+    if (!QFileInfo(kSelGun).isFile())
+        return {};
+    QSettings s(kSelGun, QSettings::IniFormat);
+    return s.value(QStringLiteral("gunData/%1").arg(selGun.toInt())).toList();
+}

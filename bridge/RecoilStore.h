@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Recoil tables of the press-gun page under ./modules/gun/.
+// Recoil tables of the press-gun page: per game twelve weapons of seven values, and the
+// three fire-key choices, in the shipped files under ./modules/gun/.
 #pragma once
 #include <QObject>
+#include <QVariant>
+#include <QVariantList>
 
 class myQQuickView;
 
@@ -10,6 +13,17 @@ class RecoilStore : public QObject
     Q_OBJECT
 public:
     explicit RecoilStore(myQQuickView *view);
+
+    static constexpr int kGuns = 12;
+    static constexpr int kFields = 7;
+
+    // "./modules/gun/gunData<game>.bin", or empty when the game number is not a number.
+    static QString gamePath(const QVariant &gameNo);
+
+    void saveGundata(const QVariant &gameNo, const QVariantList &gunData);
+    void saveSelGundata(const QVariant &selGun, const QVariantList &gunData);
+    QVariantList getGundata(const QVariant &gameNo) const;
+    QVariantList getSelGundata(const QVariant &selGun) const;
 
 private:
     myQQuickView *view;
