@@ -28,11 +28,18 @@ void setSecrecyCode(Family f, const std::string &six);   // the device's own cod
 void setScrambling(Family f, bool on);     // off: the device neither expects nor sends scrambled blocks
 
 // Misbehaviour, each until reset() or cleared.
+// Unplugging (setPresent false or one of the unplugAfter switches) loses the transfer in
+// flight and makes every handle opened before it fail every call with -1, also after a
+// replug; hid_open_path gives fresh handles once the device is present again.
 void setWithholdAck(Family f, bool on);            // never sends 04 04 00 00
 void setBulkReadShortfall(Family f, int reports);  // a bulk read delivers that many reports fewer
-void unplugAfterReports(Family f, int reports);    // vanishes after N more received reports (-1: never)
+void unplugAfterReports(Family f, int reports);    // vanishes after N more received reports (-1: never, 0: now)
 void setAckDelayMs(Family f, int ms);              // acknowledgement comes that long after the report
-void unplugAfterSentReports(Family f, int reports); // vanishes after handing out N more bulk IN reports (-1: never)
+void unplugAfterSentReports(Family f, int reports); // vanishes after handing out N more bulk IN reports
+
+// Acknowledgements wait in the device's input buffer (16 reports) for any reader of the event
+// interface; one that nobody reads within a second is dropped, so a watch loop started later
+// never sees the acknowledgements of long-finished commands.
 
 // A blocking hid_read (or hid_read_timeout with -1) with nothing to deliver gives up after
 // this long and returns 0, so a test can never hang on a device that stays silent.

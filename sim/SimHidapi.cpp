@@ -235,7 +235,8 @@ hid_device HID_API_EXPORT *hid_open(unsigned short vendor_id, unsigned short pro
         World &w = world();
         Lock lk(w.lock);
         for (const Firmware &fw : w.devices) {
-            if (!fw.present || vendor_id != 0x04d9 || product_id != fw.productId())
+            if (!fw.present || (vendor_id != 0 && vendor_id != 0x04d9)
+                || (product_id != 0 && product_id != fw.productId()))
                 continue;
             if (serial_number && serialOf(fw.family()) != serial_number)
                 continue;
