@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+// Recording stand-in for the native ui_View and ui_Ctl objects: every call is logged in
+// order as "name(arg, ...)"; the answers of the read slots are set by the test.
+import QtQuick 2.15
+
+QtObject {
+    property var calls: []
+    property var apConfig: []
+    property var saved: null
+    property bool skinShow: true
+    property string customPath: ""
+    property var languages: ({})
+    property var strings: ({})
+    property bool enabled: true
+
+    function log(name, args) {
+        var parts = []
+        for (var i = 0; i < args.length; ++i)
+            parts.push(String(args[i]))
+        calls.push(name + "(" + parts.join(", ") + ")")
+    }
+    function clear() { calls = [] }
+    function count(entry) {
+        var n = 0
+        for (var i = 0; i < calls.length; ++i)
+            if (calls[i] === entry)
+                ++n
+        return n
+    }
+    function indexOf(entry) { return calls.indexOf(entry) }
+
+    // ui_View
+    function setEnabled(b) { enabled = b; log("setEnabled", [b]) }
+    function playMedia_Index(i) { log("playMedia_Index", [i]) }
+    function setEnableAudio(b) { log("setEnableAudio", [b]) }
+    function clearAllMedia() { log("clearAllMedia", []) }
+    function loadApConfig() { log("loadApConfig", []); return apConfig }
+    function saveApConfig(list) { log("saveApConfig", []); saved = list }
+    function resetApconfig() { log("resetApconfig", []) }
+    function getIsSkinShow() { log("getIsSkinShow", []); return skinShow }
+    function getCustomFilePath() { log("getCustomFilePath", []); return customPath }
+    function chkLanguages() { log("chkLanguages", []); return languages }
+    function getGlobalStrings(code) {
+        log("getGlobalStrings", [code])
+        return strings[code] === undefined ? [""] : strings[code]
+    }
+    function getProductLayoutStrings_R5(code) { log("getProductLayoutStrings_R5", [code]); return [] }
+    function loadDeviceApConfig() { log("loadDeviceApConfig", []); return [8] }
+
+    // ui_Ctl
+    function onMinimize() { log("onMinimize", []) }
+    function onXChanged(dx) { log("onXChanged", [dx]) }
+    function onYChanged(dy) { log("onYChanged", [dy]) }
+}
