@@ -94,12 +94,11 @@ bool CopyData::decodeNotice(const COPYDATASTRUCT *data, QString *text)
     if (!data || data->dwData != NoticeId)
         return false;
     const char *bytes = static_cast<const char *>(data->lpData);
-    if (data->cbData > 0 && !bytes)
-        return false;
-    if (data->cbData > quint32(INT_MAX))
+    // An empty notice has nothing to show, and a length without data cannot be read.
+    if (data->cbData == 0 || !bytes || data->cbData > quint32(INT_MAX))
         return false;
     // The text ends at its NUL; a terminator beyond cbData is never looked at.
-    const void *nul = bytes ? std::memchr(bytes, 0, data->cbData) : nullptr;
+    const void *nul = std::memchr(bytes, 0, data->cbData);
     const int length = nul ? int(static_cast<const char *>(nul) - bytes) : int(data->cbData);
     const QString decoded = QString::fromUtf8(bytes, length);
     if (quint32(decoded.toUtf8().size()) != data->cbData)

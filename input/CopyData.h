@@ -34,6 +34,7 @@ void setFilter(CopyDataCallback callback, QCoreApplication *app, void *context);
 bool send(const QString &windowTitle, const COPYDATASTRUCT &copyData, QObject *excludeWindow);
 
 // A text notice: dwData NoticeId and cbData equal to the UTF-8 length of the text, which
-// runs to the first NUL within cbData. Reads lpData only within cbData.
+// runs to the first NUL within cbData. Reads lpData only within cbData; empty notices
+// are refused.
 bool decodeNotice(const COPYDATASTRUCT *data, QString *text);
 }
