@@ -3,6 +3,7 @@
 // settings: fixed zero-filled buffers, profile written before the device is asked.
 #include "KeyboardSettings.h"
 #include "Hid_Thread.h"
+#include "MacroLibrary.h"
 #include "MouseSettings.h"
 #include "ProfileFiles.h"
 #include "UserDialogs.h"
@@ -86,7 +87,7 @@ void KeyboardSettings::ui_0EH_SetKeyOnOff(const QVariantList &src21)
 void KeyboardSettings::ui_11H_SetMacroKey(const QVariant &macroId, const QVariant &name)
 {
     const QString macroName = name.toString();
-    if (!macroNameIsSafe(macroName)) {
+    if (MacroLibrary::pathFor(macroName).isEmpty()) {
         qDebug() << "ui_11H_SetMacroKey: refused macro name" << macroName;
         return;
     }

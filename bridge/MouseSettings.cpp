@@ -48,12 +48,6 @@ QVariantList unsignedList(const QVariant &stored)
     return list;
 }
 
-bool macroNameIsSafe(const QString &name)
-{
-    return !name.isEmpty() && !name.contains('/') && !name.contains('\\') && name != "." && name != ".."
-        && !name.contains(QChar(0));
-}
-
 } // namespace DeviceBytes
 
 using namespace DeviceBytes;
@@ -295,7 +289,8 @@ void MouseSettings::ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &
     const QString macroName = name.toString();
     // A name that leaves the macro folder would read another file and overwrite the
     // device slot with its content (or an empty macro); send nothing.
-    if (!macroNameIsSafe(macroName)) {
+    const QString path = MacroLibrary::pathFor(macroName);
+    if (path.isEmpty()) {
         qDebug() << "ui_13H_SetMacroKey: refused macro name" << macroName;
         return;
     }
@@ -306,7 +301,7 @@ void MouseSettings::ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &
     while (bytes.size() < 2)   // the coder always writes the play count; keep room for it
         bytes.append(0);
 
-    const uint repeat = QSettings("./modules/macro/" + macroName + ".bin", QSettings::IniFormat)
+    const uint repeat = QSettings(path, QSettings::IniFormat)
                             .value("config/repeat", 1)
                             .toUInt();
     bytes[0] = uchar((repeat >> 8) & 0xFF);

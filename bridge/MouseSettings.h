@@ -23,8 +23,6 @@ QVariant element(const QVariantList &list, int i);
 uchar byteAt(const QVariantList &list, int i);
 // A profile list value with every element replaced by its toUInt().
 QVariantList unsignedList(const QVariant &stored);
-// A macro name that stays inside the macro folder.
-bool macroNameIsSafe(const QString &name);
 }
 
 class MouseSettings : public QObject

@@ -113,8 +113,10 @@ private slots:
         rig.start();
         {
             QSettings sel("./modules/gun/selGunData.bin", QSettings::IniFormat);
+            sel.clear();
             sel.setValue("gunData/0", intList({0, 1, 30}));   // no fire period
-            // gunData/1 and gunData/2 missing
+            sel.setValue("gunData/1", intList({1}));
+            // gunData/2 missing
         }
         QVariantList src;
         for (int i = 0; i < 64; ++i)
@@ -135,13 +137,14 @@ private slots:
     void defaultKeyMatrixGoesToIndexPlusOne()
     {
         rig.start();
+        const QVariant before = rig.storedProfileValue("keydefine_R5/0");
         rig.view->ui_12H_SetDefaultKeyMatrix(intList({1, 2, 3}), 2);
         rig.settle();
         const auto cmds = rig.commandsWithCode(0x12);
         QCOMPARE(cmds.size(), 1);
         QCOMPARE(cmds[0].p(1), uchar(3));
         QCOMPARE(cmds[0].bulk, bytesOf({1, 2, 3}) + QByteArray(61, '\0'));
-        QVERIFY(!rig.storedProfileValue("keydefine_R5/0").isValid());
+        QCOMPARE(rig.storedProfileValue("keydefine_R5/0"), before);
     }
 
     void longMouseMacroIsCutAfterWarning()
