@@ -26,6 +26,7 @@ struct X11InputRecorder::Private {
     int wake[2] = {-1, -1};
     // Touched by the recorder thread only.
     int altKeysDown = 0;
+    bool startOfData = false;
 
 #ifdef R5_HAVE_XRECORD
     static void intercept(XPointer closure, XRecordInterceptData *data);
@@ -90,6 +91,8 @@ void X11InputRecorder::stop()
 
 void X11InputRecorder::Private::run(std::promise<bool> started)
 {
+    startOfData = false;
+    altKeysDown = 0;
     // Both connections are opened and used only here, so Xlib is never shared with the GUI thread.
     const char *name = displayName.isEmpty() ? nullptr : displayName.constData();
     Display *control = XOpenDisplay(name);
@@ -112,6 +115,20 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
     }
     if (ok)
         ok = XRecordEnableContextAsync(data, context, &Private::intercept, reinterpret_cast<XPointer>(this));
+    if (ok) {
+        // Recording is live once the server sends its start-of-data reply; waiting for it
+        // means nothing typed after start() returns can be missed.
+        XFlush(data);
+        pollfd fd = {ConnectionNumber(data), POLLIN, 0};
+        while (!startOfData && ok) {
+            XRecordProcessReplies(data);
+            if (startOfData)
+                break;
+            fd.revents = 0;
+            const int ready = poll(&fd, 1, 5000);
+            ok = ready > 0 && !(fd.revents & (POLLERR | POLLHUP | POLLNVAL));
+        }
+    }
     if (!ok) {
         if (context)
             XRecordFreeContext(control, context);
@@ -150,7 +167,9 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
 void X11InputRecorder::Private::intercept(XPointer closure, XRecordInterceptData *data)
 {
     auto *self = reinterpret_cast<Private *>(closure);
-    if (data->category == XRecordFromServer && data->data_len * 4 >= sizeof(xEvent))
+    if (data->category == XRecordStartOfData)
+        self->startOfData = true;
+    else if (data->category == XRecordFromServer && data->data_len * 4 >= sizeof(xEvent))
         self->handleEvent(reinterpret_cast<const xEvent *>(data->data));
     XRecordFreeData(data);
 }
