@@ -7,7 +7,7 @@
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
-bool chooseSceneBackend()
+static bool decide()
 {
     const QString platform = QGuiApplication::platformName();
     bool software = platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
@@ -20,5 +20,12 @@ bool chooseSceneBackend()
         QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
         qDebug() << "Scene: software renderer";
     }
+    return software;
+}
+
+bool chooseSceneBackend()
+{
+    // The renderer is fixed once the first scene exists; later calls keep the first answer.
+    static const bool software = decide();
     return software;
 }
