@@ -253,7 +253,7 @@ QImage iconButton(int w, int h, const Skin &s, Glyph g, bool lit, const QColor &
     if (lit) {
         // Glow of the glyph in the accent, then the crisp glyph over it.
         QImage halo = glyph;
-        glowUnder(halo, glyph, litColour, 4, 1.6);
+        glowUnder(halo, glyph, litColour, 4, 1.2);
         QPainter p(&img);
         p.drawImage(0, 0, halo);
     } else {

@@ -226,6 +226,10 @@ void buildLong(const GunSpec &g, Built &b)
         b.parts << Part{m, 1};
         break;
     }
+    case InGrip:
+        // The magazine runs through the grip; only its base shows below it.
+        b.parts << Part{poly({{gx - 9, bot + 31}, {gx + 7, bot + 33}, {gx + 5, bot + 44}, {gx - 11, bot + 42}}), 2};
+        break;
     case Drum: {
         QPainterPath m;
         m.addEllipse(QPointF(mx + 12, bot + 22), 21, 21);
@@ -257,7 +261,7 @@ void buildLong(const GunSpec &g, Built &b)
             for (qreal x = xr1 + 2; x + 3 < xh1 - 2; x += 5) b.teeth << QRectF(x, A - hh / 2 - 2, 3, 2);
         if (g.guard != Vented) b.accentLines << QLineF(xr1 + 4, A + 1, xh1 - 6, A + 1);
     }
-    b.parts << Part{rrect(qMax(xr1, xh1) - 2, A - g.barrelH / 2 - 1, xb1 - qMax(xr1, xh1) + 3, g.barrelH, 1), 2};
+    b.parts << Part{rrect(xr1 - 2, A - g.barrelH / 2 - 1, xb1 - xr1 + 3, g.barrelH, 1), 2};
     switch (g.muzzle) {
     case Brake:
         b.parts << Part{rrect(xb1, A - g.barrelH / 2 - 4, muzzleLen, g.barrelH + 6, 1.5), 2};
@@ -322,10 +326,13 @@ void buildLong(const GunSpec &g, Built &b)
         b.parts << Part{poly({{fx, A + hh / 2}, {fx + 11, A + hh / 2}, {fx + 9, A + hh / 2 + 24}, {fx - 1, A + hh / 2 + 24}}), 1};
     }
     if (g.bipod) {
-        const qreal bx = xh1 - 8;
-        b.parts << Part{poly({{bx, A + 3}, {bx + 52, A + 10}, {bx + 52, A + 13}, {bx, A + 7}}), 2};
-        b.parts << Part{poly({{bx, A + 6}, {bx + 48, A + 16}, {bx + 48, A + 19}, {bx, A + 10}}), 2};
-        b.parts << Part{rrect(bx - 4, A + 1, 8, 9, 2), 2};
+        // Deployed bipod: two splayed legs with feet.
+        const qreal bx = xh1 - 6, by = A + hh / 2;
+        b.parts << Part{rrect(bx - 5, by - 3, 10, 7, 2), 2};
+        b.parts << Part{poly({{bx - 1, by + 2}, {bx + 2, by + 2}, {bx + 16, by + 40}, {bx + 13, by + 41}}), 2};
+        b.parts << Part{poly({{bx - 2, by + 2}, {bx + 1, by + 2}, {bx - 10, by + 41}, {bx - 13, by + 40}}), 2};
+        b.parts << Part{rrect(bx + 11, by + 39, 8, 3, 1), 2};
+        b.parts << Part{rrect(bx - 16, by + 39, 8, 3, 1), 2};
     }
 }
 
@@ -472,14 +479,14 @@ void paintGunUi(Writer &w, const Skin &s)
         QPainter p(&img);
         const QColor c = lit ? s.accent : s.lineBright;
         for (int i = 0; i < 3; ++i) {
-            const int x = 8 + i * 5;
+            const int x = 5 + i * 4;
             for (int k = 0; k < 4; ++k) {
                 p.fillRect(QRect(x + k, 9 + k, 1, 1), c);
                 p.fillRect(QRect(x + k, 16 - k, 1, 1), c);
             }
         }
         for (int i = 0; i < 3; ++i) {
-            const int x = 45 - i * 5;
+            const int x = 50 - i * 4;
             for (int k = 0; k < 4; ++k) {
                 p.fillRect(QRect(x - k, 9 + k, 1, 1), c);
                 p.fillRect(QRect(x - k, 16 - k, 1, 1), c);

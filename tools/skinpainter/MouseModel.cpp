@@ -144,7 +144,7 @@ void drawModel(QImage &img, const Skin &s, bool keyView)
         q.setRenderHint(QPainter::Antialiasing);
         if (keyView) {
             // Every button in the accent: these are the positions the key list names.
-            q.setBrush(withAlpha(s.accent, 34));
+            q.setBrush(withAlpha(s.accent, 20));
             q.setPen(QPen(s.accent, 1.1));
             for (const auto &b : buttons) q.drawPath(b);
             // Wheel direction marks for scroll up and scroll down.
