@@ -134,6 +134,18 @@ private slots:
         QCOMPARE(cmds[3].bulk.left(4), bytesOf({0x0B, 2, 0, 0}));
     }
 
+    void shortKeyListFillsMissingBytesWithZero()
+    {
+        rig.start();
+        rig.view->ui_12H_SetKeyMatrix(intList({1, 0xF0, 0, 0, 2, 0x04}));
+        rig.settle();
+        QCOMPARE(rig.storedProfileValue("keydefine_R5/1").toList(), QVariantList({"2", "4", "0", "0"}));
+        QCOMPARE(rig.storedProfileValue("keydefine_R5/15").toList(), QVariantList({"0", "0", "0", "0"}));
+        const auto cmds = rig.commandsWithCode(0x12);
+        QCOMPARE(cmds.size(), 1);
+        QCOMPARE(cmds[0].bulk, bytesOf({1, 0xF0, 0, 0, 2, 0x04}) + QByteArray(58, '\0'));
+    }
+
     void defaultKeyMatrixGoesToIndexPlusOne()
     {
         rig.start();
