@@ -7,17 +7,38 @@
 void myQQuickView::syncFW() { keyboard->syncFW(); }
 void myQQuickView::ui_01H_SetReportRate(uchar rate) { mouse->ui_01H_SetReportRate(rate); }
 void myQQuickView::ui_02H_SetCurrentProfile(int profile) { mouse->ui_02H_SetCurrentProfile(profile); }
-void myQQuickView::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4) { mouse->ui_03H_SetKeyboardoption(byte1, byte2, byte3, byte4); }
-void myQQuickView::ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index) { mouse->ui_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4, index); }
-void myQQuickView::ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty) { keyboard->ui_07H_SetControlIndicatorLight(effect, frequenty); }
-void myQQuickView::ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color, uchar direction) { keyboard->ui_08H_SetLEDType(option, effect, speed, light, color, direction); }
+void myQQuickView::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
+{
+    mouse->ui_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
+}
+void myQQuickView::ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index)
+{
+    mouse->ui_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4, index);
+}
+void myQQuickView::ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty)
+{
+    keyboard->ui_07H_SetControlIndicatorLight(effect, frequenty);
+}
+void myQQuickView::ui_08H_SetLEDType(uchar option, uchar effect, uchar speed, uchar light, uchar color, uchar direction)
+{
+    keyboard->ui_08H_SetLEDType(option, effect, speed, light, color, direction);
+}
 void myQQuickView::ui_09H_SetKeyboardMode(uchar mode) { keyboard->ui_09H_SetKeyboardMode(mode); }
 void myQQuickView::ui_0DH_SetKeyMatrix(QVariantList src512) { keyboard->ui_0DH_SetKeyMatrix(src512); }
 void myQQuickView::ui_0EH_SetKeyOnOff(QVariantList src21) { keyboard->ui_0EH_SetKeyOnOff(src21); }
-void myQQuickView::ui_11H_SetMacroKey(QVariant macroId, QVariant name) { keyboard->ui_11H_SetMacroKey(macroId, name); }
-void myQQuickView::ui_12H_SetUserPicture(uchar index, uchar option, QVariantList src512) { keyboard->ui_12H_SetUserPicture(index, option, src512); }
+void myQQuickView::ui_11H_SetMacroKey(QVariant macroId, QVariant name)
+{
+    keyboard->ui_11H_SetMacroKey(macroId, name);
+}
+void myQQuickView::ui_12H_SetUserPicture(uchar index, uchar option, QVariantList src512)
+{
+    keyboard->ui_12H_SetUserPicture(index, option, src512);
+}
 void myQQuickView::ui_13H_SetRecoveryData() { keyboard->ui_13H_SetRecoveryData(); }
-void myQQuickView::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue) { keyboard->ui_14H_SetColor(index, rValue, gValue, bValue); }
+void myQQuickView::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue)
+{
+    keyboard->ui_14H_SetColor(index, rValue, gValue, bValue);
+}
 QString myQQuickView::ui_80H_GetFWVersion() { return keyboard->ui_80H_GetFWVersion(); }
 QVariant myQQuickView::ui_81H_GetReportRate() { return mouse->ui_81H_GetReportRate(); }
 QVariant myQQuickView::ui_82H_GetCurrentProfile() { return keyboard->ui_82H_GetCurrentProfile(); }
@@ -35,14 +56,29 @@ bool myQQuickView::chkIsLogoLedWork() { return mouse->chkIsLogoLedWork(); }
 bool myQQuickView::getMsgAns_FoolProofing() { return mouse->getMsgAns_FoolProofing(); }
 void myQQuickView::setScrollPinSwap(bool isSwap) { mouse->setScrollPinSwap(isSwap); }
 void myQQuickView::ui_0BH_SetCurrentDPIStage(uchar dpiStage) { mouse->ui_0BH_SetCurrentDPIStage(dpiStage); }
-void myQQuickView::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, QVariantList configs) { mouse->ui_0DH_SetRGBLedEffect(effect, option1, option2, configs); }
-void myQQuickView::ui_10H_SetLED8StageColor(uchar type, QVariantList src24) { mouse->ui_10H_SetLED8StageColor(type, src24); }
-void myQQuickView::ui_11H_SetDPISet(uchar dpiStage, QVariantList src8, QVariantList valueForIndex) { mouse->ui_11H_SetDPISet(dpiStage, src8, valueForIndex); }
+void myQQuickView::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, QVariantList configs)
+{
+    mouse->ui_0DH_SetRGBLedEffect(effect, option1, option2, configs);
+}
+void myQQuickView::ui_10H_SetLED8StageColor(uchar type, QVariantList src24)
+{
+    mouse->ui_10H_SetLED8StageColor(type, src24);
+}
+void myQQuickView::ui_11H_SetDPISet(uchar dpiStage, QVariantList src8, QVariantList valueForIndex)
+{
+    mouse->ui_11H_SetDPISet(dpiStage, src8, valueForIndex);
+}
 void myQQuickView::ui_12H_SetKeyMatrix(QVariantList src64) { mouse->ui_12H_SetKeyMatrix(src64); }
-void myQQuickView::ui_12H_SetDefaultKeyMatrix(QVariantList src64, uint index) { mouse->ui_12H_SetDefaultKeyMatrix(src64, index); }
+void myQQuickView::ui_12H_SetDefaultKeyMatrix(QVariantList src64, uint index)
+{
+    mouse->ui_12H_SetDefaultKeyMatrix(src64, index);
+}
 void myQQuickView::ui_13H_SetMacroKey(QVariant macroId, QVariant name) { mouse->ui_13H_SetMacroKey(macroId, name); }
 bool myQQuickView::getScrollPinSwap() { return mouse->getScrollPinSwap(); }
-void myQQuickView::r5_0CH_SetPressGun(uchar a1, uchar a2, uchar a3, uchar a4, uchar a5, uchar a6) { mouse->r5_0CH_SetPressGun(a1, a2, a3, a4, a5, a6); }
+void myQQuickView::r5_0CH_SetPressGun(uchar a1, uchar a2, uchar a3, uchar a4, uchar a5, uchar a6)
+{
+    mouse->r5_0CH_SetPressGun(a1, a2, a3, a4, a5, a6);
+}
 QVariant myQQuickView::ui_8BH_GetCurrentDPIStage() { return mouse->ui_8BH_GetCurrentDPIStage(); }
 QVariantList myQQuickView::ui_8DH_GetRGBLedEffect() { return mouse->ui_8DH_GetRGBLedEffect(); }
 QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type) { return mouse->ui_90H_GetLED8StageColor(type); }
