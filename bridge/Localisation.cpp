@@ -66,13 +66,14 @@ QString Localisation::displayName(const QString &code)
 QVariantMap Localisation::chkLanguages() const
 {
     QVariantMap result;
-    const QStringList files = QDir(kFolder).entryList({QStringLiteral("lang_*.ini")}, QDir::Files,
+    // Matched with case: the file is opened by its exact name later.
+    const QStringList files = QDir(kFolder).entryList({QStringLiteral("lang_*.ini")}, QDir::Files | QDir::CaseSensitive,
                                                       QDir::Name | QDir::IgnoreCase);
     for (const QString &file : files) {
         const QString code = file.mid(5, 6);
         const QString name = displayName(code);
         // A file whose name carries no six-digit code cannot be opened by code later.
-        if (name.isEmpty() || file.compare(QStringLiteral("lang_") + code + QStringLiteral(".ini"), Qt::CaseInsensitive))
+        if (name.isEmpty() || file != QStringLiteral("lang_") + code + QStringLiteral(".ini"))
             continue;
         result.insert(name, code);
     }

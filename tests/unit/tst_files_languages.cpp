@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+// Language files: the list the settings page shows, interface strings and message texts,
+// key labels, damaged files, and the three shipped languages against the pages' table.
+#include "Localisation.h"
+#include "tst_files_support.h"
+#include <QtTest>
+
+namespace {
+const QString kDir = "./modules/i18n/";
+const QStringList kCodes = {"031000", "025044", "025208"};
+
+// Indices the pages read that only a language file fills, and those left empty.
+const QList<int> kFilledByFileOnly = {115, 116, 127, 129, 130, 131, 132, 133, 134, 135, 137, 138, 139};
+const QList<int> kUnused = {117, 118, 128, 140};
+}
+
+class tst_files_languages : public QObject
+{
+    Q_OBJECT
+    FilesRig rig;
+
+private slots:
+    void cleanup() { rig.stop(); }
+
+    void shippedLanguagesAreListedByName()
+    {
+        rig.start();
+        QVariantMap expected;
+        expected.insert("ENGLISH", "031000");
+        expected.insert("CHINESE (Simp)", "025044");
+        expected.insert("CHINESE (Trad)", "025208");
+        QCOMPARE(rig.view->chkLanguages(), expected);
+        QCOMPARE(rig.view->chkLanguages().keys(), QStringList({"CHINESE (Simp)", "CHINESE (Trad)", "ENGLISH"}));
+    }
+
+    void listFollowsTheFolder()
+    {
+        rig.start(false, 1);
+        QVERIFY(rig.view->chkLanguages().isEmpty());
+        FilesRig::write(kDir + "lang_031225.ini", "[font]\ntotal=0\n");
+        FilesRig::write(kDir + "LANG_031000.INI", "[font]\ntotal=0\n");
+        FilesRig::write(kDir + "lang_abc.ini", "[font]\ntotal=0\n");
+        FilesRig::write(kDir + "lang_0310001.ini", "[font]\ntotal=0\n");
+        FilesRig::write(kDir + "notes.ini", "");
+        QVariantMap expected;
+        expected.insert("ENGLISH (UNITED STATES)", "031225");
+        QCOMPARE(rig.view->chkLanguages(), expected);
+        QCOMPARE(Localisation::displayName("031000"), QString("ENGLISH"));
+        QCOMPARE(Localisation::displayName("025044"), QString("CHINESE (Simp)"));
+        QCOMPARE(Localisation::displayName("025208"), QString("CHINESE (Trad)"));
+    }
+
+    void stringsStartWithTheFontAndFollowTheTotal()
+    {
+        rig.start(false, 1);
+        FilesRig::write(kDir + "lang_031000.ini",
+                        "[font]\nfamily=Some Font\ntotal=3\n[strings]\n0=never\n1=one\n3=\"three, with comma\"\n4=four\n"
+                        "[msg]\n0=m0\n5=m5\n");
+        QCOMPARE(rig.view->getGlobalStrings("031000"), QStringList({"Some Font", "one", "", "three, with comma"}));
+        QCOMPARE(rig.view->messageTexts, QStringList({"m0", "", "", "", "", "m5"}));
+    }
+
+    void damagedTotalIsCapped()
+    {
+        rig.start(false, 1);
+        FilesRig::write(kDir + "lang_031000.ini", "[font]\nfamily=F\ntotal=-5\n");
+        QCOMPARE(rig.view->getGlobalStrings("031000"), QStringList({"F"}));
+        FilesRig::write(kDir + "lang_031001.ini", "[font]\nfamily=F\ntotal=2000000000\n[strings]\n1=a\n");
+        const QStringList capped = rig.view->getGlobalStrings("031001");
+        QCOMPARE(capped.size(), Localisation::kMaxStrings + 1);
+        QCOMPARE(capped.at(1), QString("a"));
+    }
+
+    void missingOrUnsafeFilesGiveEmptyResults()
+    {
+        rig.start();
+        rig.view->getGlobalStrings("031000");
+        QVERIFY(!rig.view->messageTexts.at(0).isEmpty());
+        for (const QString &code : {"099000", "../setting/apConfig", "", "31000"}) {
+            QCOMPARE(rig.view->getGlobalStrings(code), QStringList({""}));
+            QCOMPARE(rig.view->messageTexts, QStringList({"", "", "", "", "", ""}));
+            QCOMPARE(rig.view->getProductLayoutStrings_R5(code), QStringList(QVector<QString>(16).toList()));
+        }
+    }
+
+    void shippedFilesAreCompleteAndConsistent()
+    {
+        rig.start();
+        QList<QStringList> all;
+        QList<QStringList> labels;
+        for (const QString &code : kCodes) {
+            const QStringList s = rig.view->getGlobalStrings(code);
+            QCOMPARE(s.size(), 141);
+            QVERIFY(!s.at(0).isEmpty());
+            for (int i : kFilledByFileOnly)
+                QVERIFY2(!s.at(i).isEmpty(), qPrintable(code + " " + QString::number(i)));
+            for (int i : kUnused)
+                QVERIFY2(s.at(i).isEmpty(), qPrintable(code + " " + QString::number(i)));
+            QCOMPARE(rig.view->messageTexts.size(), 6);
+            for (const QString &m : rig.view->messageTexts)
+                QVERIFY(!m.isEmpty());
+            all.append(s);
+            labels.append(rig.view->getProductLayoutStrings_R5(code));
+            QCOMPARE(labels.last().size(), 16);
+        }
+        // The same strings are filled in every language, and the same keys exist.
+        for (int i = 1; i <= 140; ++i) {
+            QCOMPARE(all[1].at(i).isEmpty(), all[0].at(i).isEmpty());
+            QCOMPARE(all[2].at(i).isEmpty(), all[0].at(i).isEmpty());
+        }
+        for (int k = 0; k < 16; ++k) {
+            QCOMPARE(labels[1].at(k).isEmpty(), labels[0].at(k).isEmpty());
+            QCOMPARE(labels[2].at(k).isEmpty(), labels[0].at(k).isEmpty());
+        }
+        // Keys without a factory function do not exist on this mouse; left and right do.
+        const QList<int> factory = toInts(rig.view->loadDefaultProfile(0));
+        for (int k = 0; k < 16; ++k)
+            if (factory.mid(4 * k, 4) == QList<int>({0, 0, 0, 0}))
+                QVERIFY(labels[0].at(k).isEmpty());
+        QCOMPARE(labels[0].at(0), QString("LEFT BUTTON"));
+        QVERIFY(!labels[0].at(1).isEmpty());
+
+        // Chinese files are UTF-8 text; the translation is not the English string.
+        QCOMPARE(all[1].at(47), QString::fromUtf8("鼠标"));
+        QCOMPARE(all[2].at(47), QString::fromUtf8("滑鼠"));
+        QCOMPARE(all[0].at(0), QString("DejaVu Sans"));
+        QCOMPARE(all[1].at(0), QString("Noto Sans CJK SC"));
+        QCOMPARE(all[2].at(0), QString("Noto Sans CJK TC"));
+    }
+
+    // The English file repeats the pages' built-in captions at their indices.
+    void englishMatchesThePageDefaults()
+    {
+        rig.start();
+        const QStringList s = rig.view->getGlobalStrings("031000");
+        const QMap<int, QString> samples = {{1, "OPTIONS"}, {12, "USER DEFINE 5"}, {13, "STATIC"}, {25, "ROTATION"},
+                                            {26, "SKIN"}, {43, "SKIN 5"}, {44, "MACRO"}, {46, "KEYBOARD"},
+                                            {59, "PLAY / PAUSE"}, {73, "WWW FAVORITES"}, {74, "KEY"}, {85, "SAVE"},
+                                            {86, "SENSOR"}, {99, "REPEAT ON PRESSED"}, {100, "POLLING RATE"},
+                                            {114, "ALL SAVE"}, {115, "DPI +"}, {116, "DPI -"}, {119, "PRESS GUN"},
+                                            {124, "CURSOR RETURN"}, {125, "SYSTEM"}, {126, "USER"},
+                                            {135, "Default Value 1"}, {137, "User Value"}};
+        for (auto it = samples.cbegin(); it != samples.cend(); ++it)
+            QCOMPARE(s.at(it.key()), it.value());
+    }
+};
+
+QTEST_MAIN(tst_files_languages)
+#include "tst_files_languages.moc"
