@@ -368,62 +368,49 @@ Item {
         id: langModel
     }
 
+    // Caption right-aligned 20 pixels left of its control; a long translation shrinks
+    // rather than run into the frame.
+    component Caption: Text {
+        property Item control
+        anchors.right: control ? control.left : undefined
+        anchors.rightMargin: 20
+        anchors.verticalCenter: control ? control.verticalCenter : undefined
+        width: control ? control.x - 20 - 4 : 0
+        horizontalAlignment: Text.AlignRight
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 7
+        font.bold: true
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        color: globalSetting_color_enable
+    }
+
     Image {
         id: background
         source: sourceGlobalsettingBackground
     }
 
     // ---- the drop-down column ----
-    Text {
-        anchors.right: skinList.left
-        anchors.rightMargin: 20
-        anchors.verticalCenter: skinList.verticalCenter
+    Caption {
+        control: skinList
         visible: skinList.visible
         text: globalSetting_stringList[26]
-        font.bold: true
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
-        color: globalSetting_color_enable
     }
-    Text {
-        anchors.right: soundList.left
-        anchors.rightMargin: 20
-        anchors.verticalCenter: soundList.verticalCenter
+    Caption {
+        control: soundList
         text: globalSetting_stringList[27]
-        font.bold: true
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
-        color: globalSetting_color_enable
     }
-    Text {
-        anchors.right: animList.left
-        anchors.rightMargin: 20
-        anchors.verticalCenter: animList.verticalCenter
+    Caption {
+        control: animList
         text: globalSetting_stringList[28]
-        font.bold: true
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
-        color: globalSetting_color_enable
     }
-    Text {
-        anchors.right: langList.left
-        anchors.rightMargin: 20
-        anchors.verticalCenter: langList.verticalCenter
+    Caption {
+        control: langList
         text: globalSetting_stringList[29]
-        font.bold: true
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
-        color: globalSetting_color_enable
     }
-    Text {
-        anchors.right: bgSwitch.left
-        anchors.rightMargin: 20
-        anchors.verticalCenter: bgSwitch.verticalCenter
+    Caption {
+        control: bgSwitch
         text: globalSetting_stringList[30]
-        font.bold: true
-        font.family: globalSetting_fontFamily
-        font.pixelSize: globalSetting_size
-        color: globalSetting_color_enable
     }
 
     // ---- text look: size, colour, brightness ----
@@ -456,15 +443,9 @@ Item {
             color: globalSetting_color
         }
 
-        Text {
-            anchors.right: sizeNormal.left
-            anchors.rightMargin: 20
-            anchors.verticalCenter: sizeNormal.verticalCenter
+        Caption {
+            control: sizeNormal
             text: globalSetting_stringList[34]
-            font.bold: true
-            font.family: globalSetting_fontFamily
-            font.pixelSize: globalSetting_size
-            color: globalSetting_color_enable
         }
         RadioButton {
             id: sizeNormal
@@ -487,15 +468,9 @@ Item {
             onClicked: globalSetting.setTextSize(index)
         }
 
-        Text {
-            anchors.right: presetStrip.left
-            anchors.rightMargin: 20
-            anchors.verticalCenter: presetStrip.verticalCenter
+        Caption {
+            control: presetStrip
             text: globalSetting_stringList[35]
-            font.bold: true
-            font.family: globalSetting_fontFamily
-            font.pixelSize: globalSetting_size
-            color: globalSetting_color_enable
         }
         Row {
             id: presetStrip
@@ -691,15 +666,9 @@ Item {
             }
         }
 
-        Text {
-            anchors.right: brightnessSlider.left
-            anchors.rightMargin: 20
-            anchors.verticalCenter: brightnessSlider.verticalCenter
+        Caption {
+            control: brightnessSlider
             text: globalSetting_stringList[36]
-            font.bold: true
-            font.family: globalSetting_fontFamily
-            font.pixelSize: globalSetting_size
-            color: globalSetting_color_enable
         }
         Slider {
             id: brightnessSlider
