@@ -122,6 +122,33 @@ QString ProfileFiles::profilePath(int index)
     return kSettingDir + QStringLiteral("p%1.bin").arg(index + 1);
 }
 
+// Keys a cut-off file lost are taken from the factory file (never the factory-only
+// default key matrices), so the pages do not read empty lists as all-zero keys.
+static void completeFromFactory(QSettings *target, const QString &factory)
+{
+    QSettings defaults(factory, QSettings::IniFormat);
+    for (const QString &key : defaults.allKeys())
+        if (!key.startsWith(QLatin1String("dKey")) && !target->contains(key))
+            target->setValue(key, defaults.value(key));
+    target->sync();
+}
+
+// A file cut off in the middle of a line: its last line is incomplete, so drop it.
+static QByteArray withoutCutLine(QByteArray contents)
+{
+    if (!contents.isEmpty() && !contents.endsWith('\n'))
+        contents.truncate(contents.lastIndexOf('\n') + 1);
+    return contents;
+}
+
+static void keepDamagedCopy(const QString &path)
+{
+    const QString keep = path + QStringLiteral(".damaged-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmsszzz"));
+    QFile::copy(path, keep);
+    qDebug().noquote() << "Damaged settings file kept as" << keep;
+}
+
 // A damaged working file is kept beside itself before the program writes to it, and the
 // keys it lost are taken from the factory file so the pages get complete values.
 static void openWorkingFile(QSettings *&slot, const QString &path, const QString &factory)
@@ -132,23 +159,20 @@ static void openWorkingFile(QSettings *&slot, const QString &path, const QString
             FileSafety::replaceFile(path, bytes);
     }
     QByteArray raw;
-    const bool readable = FileSafety::readFile(path, &raw);
+    const bool readable = FileSafety::readFile(path, &raw) && !raw.isEmpty();
+    bool damaged = readable && (raw.contains('\0') || !raw.endsWith('\n'));
+    if (damaged) {
+        keepDamagedCopy(path);
+        if (!raw.endsWith('\n'))
+            FileSafety::replaceFile(path, withoutCutLine(raw));
+    }
     slot = new QSettings(path, QSettings::IniFormat);
-    if (!readable || raw.isEmpty())
-        return;
-    const bool damaged = slot->status() != QSettings::NoError || raw.contains('\0') || !raw.endsWith('\n')
-                         || slot->allKeys().isEmpty();
-    if (!damaged)
-        return;
-    const QString keep = path + QStringLiteral(".damaged-")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmsszzz"));
-    QFile::copy(path, keep);
-    qDebug().noquote() << "Damaged settings file kept as" << keep;
-    QSettings defaults(factory, QSettings::IniFormat);
-    for (const QString &key : defaults.allKeys())
-        if (!key.startsWith(QLatin1String("dKey")) && !slot->contains(key))
-            slot->setValue(key, defaults.value(key));
-    slot->sync();
+    if (readable && !damaged && (slot->status() != QSettings::NoError || slot->allKeys().isEmpty())) {
+        damaged = true;
+        keepDamagedCopy(path);
+    }
+    if (damaged)
+        completeFromFactory(slot, factory);
 }
 
 void ProfileFiles::openAll()
@@ -314,8 +338,11 @@ bool ProfileFiles::replaceProfile(int index, const QByteArray &contents)
         delete slot;
         slot = nullptr;
     }
-    const bool ok = FileSafety::replaceFile(path, contents);
+    const bool cut = !contents.endsWith('\n');
+    const bool ok = FileSafety::replaceFile(path, withoutCutLine(contents));
     slot = new QSettings(profilePath(index), QSettings::IniFormat);
+    if (ok && cut)   // a cut-off file: complete what it lost
+        completeFromFactory(slot, kProfileFactory);
     return ok;
 }
 

@@ -246,6 +246,23 @@ private slots:
         QCOMPARE(FilesRig::read(profileFile(4)), p5);
     }
 
+    void cutOffImportIsCompletedFromFactory()
+    {
+        rig.start();
+        const QString source = rig.dir->path() + "/cut.pf";
+        FilesRig::write(source, "[keydefine_R5]\n0=1, 0, 241, 0\n1=1, 0, 24");
+        rig.answers << source;
+        rig.view->loadProfile(4);
+        QSettings *p5 = rig.view->files->profile(4);
+        QCOMPARE(toInts(p5->value("keydefine_R5/0").toList()), QList<int>({1, 0, 0xF1, 0}));
+        QCOMPARE(toInts(p5->value("keydefine_R5/1").toList()), QList<int>({1, 0, 0xF1, 0}));   // cut line dropped
+        QCOMPARE(toInts(p5->value("keydefine_R5/15").toList()), QList<int>({4, 0, 2, 0}));
+        QCOMPARE(p5->value("sensor/stage_R5").toInt(), 2);
+        QVERIFY(!p5->contains("dKey0/0"));
+        QSettings onDisk(profileFile(4), QSettings::IniFormat);
+        QVERIFY(onDisk.contains("sensor/dpi_R5"));
+    }
+
     void resetProfileCopiesFactoryOverPendingEdits()
     {
         rig.start();
@@ -334,6 +351,7 @@ private slots:
 
         rig.view->ui_02H_SetCurrentProfile(1);
         QCOMPARE(toInts(rig.view->getKeydefine(15)), QList<int>({4, 0, 2, 0}));   // filled from the factory file
+        QCOMPARE(toInts(rig.view->getKeydefine(1)), QList<int>({1, 0, 0xF1, 0}));  // the cut line is not kept
         QCOMPARE(rig.view->files->profile(1)->value("sensor/stage_R5").toInt(), 2); // kept from the file
         rig.view->ui_02H_SetCurrentProfile(2);
         QCOMPARE(toInts(rig.view->getKeydefine(0)), QList<int>({1, 0, 0xF0, 0}));
