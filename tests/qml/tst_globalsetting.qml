@@ -306,6 +306,22 @@ Item {
             compare(String(root.sourceCustomBackground), "")
         }
 
+        function test_unreadable_custom_background_falls_back_to_skin() {
+            root.initUI()
+            var bg = findChild(item("envItem"), "background")
+            ui_View.customPath = "/nonexistent/picture.png"
+            page.toggleCustomBackground()
+            verify(root.isCustomBackground)
+            tryCompare(bg, "source", root.sourceBackground)
+            // Turning it off and on again tries the picture afresh.
+            page.toggleCustomBackground()
+            ui_View.customPath = Qt.resolvedUrl("img/palette.png").toString().substring(7)
+            page.toggleCustomBackground()
+            tryCompare(bg, "status", Image.Ready)
+            compare(String(bg.source), String(root.sourceCustomBackground))
+            page.toggleCustomBackground()
+        }
+
         function test_language_choice_relabels_lists() {
             root.initUI()
             ui_View.strings = {

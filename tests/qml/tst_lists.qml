@@ -210,6 +210,19 @@ ControlScene {
             compare(field.text, "macro2")
         }
 
+        function test_filelist_rename_cancelled_from_outside() {
+            fillFiles(2)
+            renameSpy.clear()
+            fileList.editFileName(0)
+            var field = findChild(entry(fileList, 0), "nameField")
+            keyClick(Qt.Key_Z)
+            fileList.cancelEdit()
+            verify(!field.activeFocus)
+            compare(fileList.editingIndex, -1)
+            compare(field.text, "macro0")
+            compare(renameSpy.count, 0)
+        }
+
         function test_filelist_scroll_bar() {
             fillFiles(2)
             var bar = findChild(fileList, "scrollBar")

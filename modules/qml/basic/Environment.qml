@@ -19,7 +19,11 @@ Item {
         property bool customFailed: false
         source: (environment.useCustom && !customFailed) ? sourceCustomBackground
                                                          : sourceBackground
-        onStatusChanged: if (status === Image.Error && environment.useCustom) customFailed = true
+        // Decided after the load attempt, not inside it, so the source is not re-bound mid-load.
+        onStatusChanged: {
+            if (status === Image.Error && environment.useCustom)
+                Qt.callLater(function() { background.customFailed = true })
+        }
         Connections {
             target: environment
             function onUseCustomChanged() { background.customFailed = false }

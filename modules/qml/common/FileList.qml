@@ -13,6 +13,8 @@ Rectangle {
     signal listElementRightBtnClicked(int index)
     signal editFileName_start(int tarIndex)
     signal editFileName_completed(string oldName, string newName)
+    // Ends a rename in progress without keeping it.
+    signal cancelEdit
 
     width: 151
     height: 200
@@ -73,6 +75,13 @@ Rectangle {
             }
 
             onEditingChanged: if (editing) beginEdit()
+            Connections {
+                target: fileList
+                function onCancelEdit() {
+                    if (entry.editing)
+                        nameField.focus = false
+                }
+            }
             Component.onCompleted: if (editing) beginEdit()
 
             Image {
@@ -145,6 +154,13 @@ Rectangle {
                 }
             }
         }
+    }
+
+    // A press on the window background ends a rename without keeping it.
+    Connections {
+        target: typeof mainIten === "undefined" ? null : mainIten
+        ignoreUnknownSignals: true
+        function onEmptyAreaPressed() { fileList.cancelEdit() }
     }
 
     // The view learns of model changes only at its next layout; a page asking right

@@ -59,5 +59,12 @@ Image {
         }
     }
 
+    // A press on the window background ends the edit (and so commits it).
+    Connections {
+        target: typeof mainIten === "undefined" ? null : mainIten
+        ignoreUnknownSignals: true
+        function onEmptyAreaPressed() { input.focus = false }
+    }
+
     Component.onCompleted: input.forceActiveFocus()
 }
