@@ -1,26 +1,31 @@
 // SPDX-License-Identifier: MIT
-// Qt Quick renderer choice (see SceneBackend.h).
+// Renderer choice (see SceneBackend.h).
 #include "SceneBackend.h"
-#include <QDebug>
-#include <QGuiApplication>
-#include <QOpenGLContext>
+#include <QCoreApplication>
 #include <QQuickWindow>
 #include <QSGRendererInterface>
 
+static bool rendererFromEnvironment()
+{
+    return qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE");
+}
+
+void chooseRasterRendering()
+{
+    if (rendererFromEnvironment())
+        return;
+    // Without this every top-level widget gets a GL-capable surface on X11, and picking
+    // its visual loads the OpenGL driver even though nothing draws with it.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
+    chooseSceneBackend();
+}
+
 static bool decide()
 {
-    const QString platform = QGuiApplication::platformName();
-    bool software = platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
-    if (!software) {
-        // QQuickWidget gives up on the whole program when it cannot get a context.
-        QOpenGLContext probe;
-        software = !probe.create();
-    }
-    if (software) {
-        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
-        qDebug() << "Scene: software renderer";
-    }
-    return software;
+    if (rendererFromEnvironment())
+        return QQuickWindow::sceneGraphBackend() == QLatin1String("software");
+    QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    return true;
 }
 
 bool chooseSceneBackend()

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Picks the Qt Quick renderer before the first view exists: OpenGL where a context can
-// be made, the software renderer otherwise (offscreen tests, X servers without GLX).
+// The scene is drawn by Qt Quick's software renderer into raster widgets: it is flat
+// images and text, and loading an OpenGL driver would cost start-up time and memory.
 #pragma once
 
-// Returns true when the software renderer was chosen.
+// Before the application object exists: keeps top-level widgets pure raster as well.
+void chooseRasterRendering();
+// Once per process, before the first view: the software scene renderer, unless the
+// environment names a renderer itself (QT_QUICK_BACKEND). Returns true for software.
 bool chooseSceneBackend();

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Entry point: the application object, then the start-up sequence from the program's
 // own folder; the same file builds the real-device and the simulated-mouse program.
+#include "SceneBackend.h"
 #include "Startup.h"
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    chooseRasterRendering();
     QApplication app(argc, argv);
     return runStartup(app, programFolder(QCoreApplication::applicationFilePath()));
 }
