@@ -9,6 +9,9 @@ Rectangle {
     property ListModel mdItems: ListModel {}
     property bool isSelect: false
     property alias defaultIndex: priv.curIndex
+    // Entries shown at once when open; 0 shows all. A longer list scrolls (wheel or drag),
+    // so a list opened near the bottom of a clipping page keeps every entry reachable.
+    property int maxShown: 0
     signal listElementClicked(int index)
     signal listOpened
     signal listClosed
@@ -51,6 +54,7 @@ Rectangle {
         property int curIndex: -1
         readonly property bool hasCurrent: curIndex >= 0 && curIndex < dropdown.mdItems.count
         readonly property int count: dropdown.mdItems.count
+        readonly property int shown: (dropdown.maxShown > 0 && count > dropdown.maxShown) ? dropdown.maxShown : count
     }
 
     Image {
@@ -105,10 +109,11 @@ Rectangle {
         objectName: "listArea"
         y: dropdown.height - 1
         width: dropdown.width
-        height: dropdown.height * priv.count - (priv.count - 1) + 1
+        height: dropdown.height * priv.shown - (priv.shown - 1) + 1
         contentWidth: width
-        contentHeight: height
-        interactive: false
+        contentHeight: dropdown.height * priv.count - (priv.count - 1) + 1
+        interactive: priv.shown < priv.count
+        boundsBehavior: Flickable.StopAtBounds
         clip: true
         visible: dropdown.isSelect || openAnim.running || closeAnim.running
 
@@ -138,6 +143,8 @@ Rectangle {
                         id: entryArea
                         anchors.fill: parent
                         hoverEnabled: true
+                        // Entries sliding under a resting pointer must not pick up its hover.
+                        enabled: dropdown.isSelect
                         onClicked: {
                             priv.curIndex = index
                             dropdown.closeList()
@@ -147,6 +154,19 @@ Rectangle {
                 }
             }
         }
+    }
+
+    // Scroll position of a list longer than maxShown.
+    Rectangle {
+        objectName: "listScrollBar"
+        x: dropdown.width - 4
+        y: listArea.y + listArea.visibleArea.yPosition * listArea.height
+        width: 3
+        radius: 1.5
+        height: Math.min(listArea.height, listArea.visibleArea.heightRatio * listArea.height)
+        opacity: 0.5
+        color: globalSetting_color_enable
+        visible: listArea.visible && listArea.interactive && !openAnim.running && !closeAnim.running
     }
 
     NumberAnimation {
