@@ -47,6 +47,31 @@ QtObject {
     function getProductLayoutStrings_R5(code) { log("getProductLayoutStrings_R5", [code]); return [] }
     function loadDeviceApConfig() { log("loadDeviceApConfig", []); return [8] }
 
+    // Mouse pages: profile, key matrix and macro slots answer with nothing stored. They do
+    // not log, so the shell's call lists stay those of the shell.
+    function loadDefaultProfile(page) { return [] }
+    function loadDefaultKeyMatrix(n) { return [] }
+    function getKeydefine(i) { return [] }
+    function ui_02H_SetCurrentProfile(i) { }
+    function ui_02H_SetKeymatrix(i) { }
+    function ui_12H_SetKeyMatrix(list) { }
+    function ui_12H_SetDefaultKeyMatrix(list, n) { }
+    function ui_13H_SetMacroKey(id, name) { }
+    function getMsgAns_FoolProofing() { return false }
+    function loadProfile(i) { }
+    function saveProfile(i) { }
+    function resetProfile(i) { }
+    function getMacroIniNames() { return [] }
+    function createMacroIni() { return "" }
+    function deleteMacroIni(name) { return false }
+    function loadMacroIni(name) { return [] }
+    function saveMacroIni(name, lines) { return false }
+    function loadMacroIniConfig(name) { return [] }
+    function setMacroIniConfig(name, config) { }
+    function renameMacroIniFile(oldName, newName) { }
+    function loadMacroIniFromFile(name) { }
+    function saveMacroIniToFile(name) { }
+
     // ui_Ctl
     function onMinimize() { log("onMinimize", []) }
     function onXChanged(dx) { log("onXChanged", [dx]) }

@@ -1,0 +1,916 @@
+// SPDX-License-Identifier: MIT
+// Key definition page: assigns a function to each button of the mouse (key, mouse
+// function, media key, combination, macro, fire key, light / gun loop) by editing the
+// sixteen records of the key matrix, and sends the matrix to the mouse on "apply".
+import QtQuick 2.15
+import "../common"
+
+Item {
+    id: keyPage
+    width: background.width
+    height: background.height
+
+    // Names of the sixteen key positions ("" where the model has no such key).
+    property var productStrings: []
+    // Key id of each entry of the key chooser.
+    property var mapping_for_keyId: [0, 1, 2, 3, 4, 5, 6, 7, 8]
+    // Macro play mode: 0 play n times, 1 repeat always, 2 repeat while pressed.
+    property int rbtnCurIndex: 0
+    // Fire-key source: 0 a mouse button, 1 a keyboard key.
+    property int fireSourceIndex: 0
+    // The page itself: its apply() sends the key matrix (the press-gun page needs it).
+    readonly property Item resetKeymatrix: keyPage
+    readonly property alias keyModel: _Model_KeyDefine_R5
+
+    readonly property int chosenKeyId: (_menu_matrix.defaultIndex >= 0
+                                        && _menu_matrix.defaultIndex < mapping_for_keyId.length)
+                                       ? mapping_for_keyId[_menu_matrix.defaultIndex] : -1
+
+    // ---- tables ----
+    readonly property int fnKeyboard: 0
+    readonly property int fnMouse: 1
+    readonly property int fnMedia: 2
+    readonly property int fnCombo: 3
+    readonly property int fnMacro: 4
+    readonly property int fnFire: 5
+    readonly property int fnLed: 6
+    readonly property var functionStrings: [46, 47, 48, 49, 50, 93, 111]
+    // Mouse functions: caption string and the record each one writes.
+    readonly property var mouseStrings: [51, 52, 53, 54, 55, 94, 115, 116, 95, 109, 110]
+    readonly property var mouseRecords: [
+        [1, 0, 0xF0, 0], [1, 0, 0xF1, 0], [1, 0, 0xF2, 0], [1, 0, 0xF3, 0], [1, 0, 0xF4, 0],
+        [0x0A, 0xF0, 0x21, 0x03], [7, 0, 1, 0], [7, 0, 2, 0], [7, 0, 3, 0], [4, 0, 1, 0], [4, 0, 2, 0]
+    ]
+    // Media keys: 16-bit usages of the consumer page, captions are strings 56-73.
+    readonly property var mediaUsages: [0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA,
+                                        0x0183, 0x018A, 0x0192, 0x0194, 0x0221, 0x0223, 0x0224,
+                                        0x0225, 0x0226, 0x0227, 0x022A]
+    readonly property var modifierNames: ["×", "KEY【 L Ctrl 】", "KEY【 L Shift 】", "KEY【 L Alt 】",
+                                          "KEY【 L Win 】", "KEY【 R Ctrl 】", "KEY【 R Shift 】",
+                                          "KEY【 R Alt 】", "KEY【 R Win 】"]
+    readonly property var gunLoopStrings: [132, 133, 134]
+    readonly property var placeholderKeys: ["KEY １", "KEY ２", "KEY ３", "KEY ４", "KEY ５",
+                                            "KEY ６", "KEY ７", "KEY ８", "KEY ９"]
+    readonly property int macroSlots: 12
+    // Fire speed step used when the speed bar shows no step: 7 gives interval 10.
+    readonly property int defaultFireStep: 7
+
+    // ---- functions used by the mouse view ----
+    function initUI() {
+        var defaults = ui_View.loadDefaultProfile(0)
+        // A short or missing factory list keeps the built-in values.
+        if (defaults && defaults.length >= 64) {
+            var numbers = []
+            for (var d = 0; d < 64; ++d)
+                numbers.push(_Model_KeyDefine_R5.toByte(defaults[d]))
+            _Model_KeyDefine_R5.keyCode_Default = numbers
+        }
+        mapping_for_keyId = keyIdsOfNames(productStrings)
+        refreshMacroList()
+        for (var i = 0; i < 16; ++i) {
+            var r = ui_View.getKeydefine(i)
+            // A key the profile does not hold yet starts from its factory function.
+            if (!r || r.length < 4)
+                r = _Model_KeyDefine_R5.defaultRecord(i)
+            _Model_KeyDefine_R5.setRecord(i, r[0], r[1], r[2], r[3])
+        }
+        showCurrentKey()
+    }
+
+    function translateStrings() {
+        relabel()
+        rebuildKeyList()
+    }
+
+    function relabel() {
+        fillModel(functionModel, stringsOf(functionStrings))
+        fillModel(mouseModel, stringsOf(mouseStrings))
+        fillModel(mediaModel, stringsOf([56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73]))
+        fillModel(modifierModel, modifierNames)
+        fillModel(fireMouseModel, stringsOf([51, 52, 53, 54, 55]))
+        fillModel(gunLoopModel, stringsOf(gunLoopStrings))
+    }
+
+    function rebuildKeyList() {
+        // Key chooser: one entry per key position this model has.
+        var ids = keyIdsOfNames(productStrings)
+        var names = []
+        for (var i = 0; i < ids.length; ++i)
+            names.push(String(productStrings[ids[i]]))
+        mapping_for_keyId = ids
+        keyListModel.clear()
+        fillModel(keyListModel, names)
+        _menu_matrix.setCurIndex(3)
+        showCurrentKey()
+    }
+
+    function detectKeyboard(isDown, usbCode) {
+        _input_keyboard.detectKeyboard(isDown, usbCode)
+        _input_combo1.detectKeyboard(isDown, usbCode)
+        _input_combo2.detectKeyboard(isDown, usbCode)
+        _input_fire.detectKeyboard(isDown, usbCode)
+    }
+
+    // Sends the sixteen records, four bytes each in key-id order, as the key matrix.
+    function apply() {
+        ui_View.ui_12H_SetKeyMatrix(_Model_KeyDefine_R5.toList64())
+    }
+
+    // ---- helpers ----
+    function stringsOf(indices) {
+        var out = []
+        for (var i = 0; i < indices.length; ++i)
+            out.push(globalSetting_stringList[indices[i]])
+        return out
+    }
+
+    // Relabels in place so the current entry stays current.
+    function fillModel(model, texts) {
+        for (var i = 0; i < texts.length; ++i) {
+            var t = (texts[i] === undefined || texts[i] === null) ? "" : String(texts[i])
+            if (i < model.count)
+                model.setProperty(i, "textX", t)
+            else
+                model.append({ textX: t, textR: "" })
+        }
+        while (model.count > texts.length)
+            model.remove(model.count - 1)
+    }
+
+    function keyIdsOfNames(names) {
+        var ids = []
+        for (var i = 0; i < 16 && names && i < names.length; ++i) {
+            if (names[i] !== undefined && names[i] !== null && String(names[i]) !== "")
+                ids.push(i)
+        }
+        return ids
+    }
+
+    function toInt(v, fallback) {
+        var n = parseInt(v, 10)
+        return isNaN(n) ? fallback : n
+    }
+
+    function record(keyId) {
+        return _Model_KeyDefine_R5.record(keyId)
+    }
+
+    function isLeftButton(r) {
+        return r[0] === 1 && r[1] === 0 && r[2] === 0xF0 && r[3] === 0
+    }
+
+    // Writes the chosen key's record. A macro record that gives way to another function
+    // releases its macro slot.
+    function writeRecord(rec) {
+        var id = chosenKeyId
+        if (id < 0)
+            return
+        var old = record(id)
+        if (old[0] === 0x09 && rec[0] !== 0x09) {
+            _Model_KeyDefine_R5.setRecord(id, 0, 0, 0, 0)
+            refreshMacroIndex()
+        }
+        _Model_KeyDefine_R5.setRecord(id, rec[0], rec[1], rec[2], rec[3])
+    }
+
+    function dropFocus() {
+        focusSink.forceActiveFocus()
+    }
+
+    // ---- left-button guard ----
+    // The last key acting as the left button changes only with the user's consent.
+    function foolProofing() {
+        var id = chosenKeyId
+        if (id < 0 || !isLeftButton(record(id)))
+            return true
+        var lefts = 0
+        for (var i = 0; i < mapping_for_keyId.length; ++i) {
+            if (isLeftButton(record(mapping_for_keyId[i])))
+                ++lefts
+        }
+        if (lefts <= 1)
+            return ui_View.getMsgAns_FoolProofing() ? true : false
+        return true
+    }
+
+    // ---- macro slots ----
+    function getMacroIndexUsed() {
+        var used = []
+        for (var i = 0; i < 16; ++i) {
+            var r = record(i)
+            if (r[0] === 0x09 && r[3] === 0)
+                used.push(r[2] - 1)
+        }
+        return used
+    }
+
+    // Macros whose slot no key uses any more are marked as not on the device.
+    function refreshMacroIndex() {
+        refreshMacroList()
+        var used = getMacroIndexUsed()
+        for (var i = 0; i < macroModel.count; ++i) {
+            var name = macroModel.get(i).textX
+            var cfg = ui_View.loadMacroIniConfig(name)
+            if (!cfg || cfg.length < 2)
+                continue
+            var slot = toInt(cfg[0], -1)
+            if (slot >= 0 && used.indexOf(slot) < 0)
+                ui_View.setMacroIniConfig(name, [-1, 1])
+        }
+    }
+
+    // Rebuilds the macro list from the macro folder, keeping the chosen macro chosen.
+    function refreshMacroList() {
+        var cur = _menu_macro.getCurIndex()
+        var keep = (cur >= 0 && cur < macroModel.count) ? macroModel.get(cur).textX : ""
+        var files = ui_View.getMacroIniNames()
+        var names = []
+        for (var i = 0; files && i < files.length; ++i)
+            names.push(String(files[i]).slice(0, -4))
+        fillModel(macroModel, names)
+        _menu_macro.setCurIndex(keep === "" ? -1 : names.indexOf(keep))
+    }
+
+    function repeatCount() {
+        return Math.max(0, Math.min(65535, toInt(_input_repeat.text, 1)))
+    }
+
+    function setMacro() {
+        var id = chosenKeyId
+        if (id < 0)
+            return
+        var old = record(id)
+        _Model_KeyDefine_R5.setRecord(id, 0, 0, 0, 0)
+        // The slot this key held is released before a slot is looked for.
+        if (old[0] === 0x09)
+            refreshMacroIndex()
+        var cur = _menu_macro.getCurIndex()
+        if (cur < 0 || cur >= macroModel.count)
+            return
+        var name = macroModel.get(cur).textX
+        var cfg = ui_View.loadMacroIniConfig(name)
+        if (!cfg || cfg.length < 2)
+            return
+        var slot = toInt(cfg[0], -1)
+        var repeat = repeatCount()
+        if (slot < 0 || slot >= macroSlots) {
+            var used = getMacroIndexUsed()
+            slot = -1
+            for (var s = 0; s < macroSlots; ++s) {
+                if (used.indexOf(s) < 0) {
+                    slot = s
+                    break
+                }
+            }
+            if (slot < 0) {
+                // All slots are taken: the key keeps no function, and shows none.
+                _menu_macro.setCurIndex(-1)
+                return
+            }
+        }
+        ui_View.setMacroIniConfig(name, [slot, repeat])
+        ui_View.ui_13H_SetMacroKey(slot + 1, name)
+        _Model_KeyDefine_R5.setRecord(id, 0x09, rbtnCurIndex, slot + 1, 0)
+    }
+
+    // ---- fire key ----
+    function fireCount() {
+        return Math.max(0, Math.min(255, toInt(_input_fireCount.text, 10)))
+    }
+
+    function commitFireCount() {
+        _input_fireCount.text = String(fireCount())
+        setFire()
+    }
+
+    function setFire() {
+        var src
+        if (fireSourceIndex === 0) {
+            var m = _menu_fireMouse.getCurIndex()
+            // No button chosen yet: nothing to repeat.
+            if (m < 0 || m > 4)
+                return
+            src = 0xF0 + m
+        } else {
+            src = _input_fire.tmpKeycodeUSB
+            if (!src)
+                return
+        }
+        var step = _slider_fireSpeed.currentIndex
+        // Without a step the interval formula would give 290, which does not fit its
+        // byte: the default step is written and shown instead.
+        if (step < 0 || step > 7) {
+            step = defaultFireStep
+            _slider_fireSpeed.setCurIndex(step)
+        }
+        writeRecord([0x0A, src, (7 - step) * 35 + 10, fireCount()])
+    }
+
+    // ---- showing a record ----
+    function clearSubControls() {
+        _input_keyboard.setKeycodeUSB(-1)
+        _input_combo1.setKeycodeUSB(-1)
+        _input_combo2.setKeycodeUSB(-1)
+        _input_fire.setKeycodeUSB(-1)
+        _menu_mouse.setCurIndex(-1)
+        _menu_media.setCurIndex(-1)
+        _menu_modifier.setCurIndex(-1)
+        _menu_fireMouse.setCurIndex(-1)
+        _menu_gunLoop.setCurIndex(-1)
+        _menu_macro.setCurIndex(-1)
+        rbtnCurIndex = 0
+        _input_repeat.text = "1"
+        _input_fireCount.text = "10"
+        _slider_fireSpeed.setCurIndex(-1)
+    }
+
+    function showFunction(index) {
+        clearSubControls()
+        _menu_function.setCurIndex(index)
+    }
+
+    function showCurrentKey() {
+        var id = chosenKeyId
+        if (id < 0)
+            return
+        var r = record(id)
+        keyCodeToUI(r[0], r[1], r[2], r[3])
+    }
+
+    function keyCodeToUI(b0, b1, b2, b3) {
+        switch (b0) {
+        case 0x00:
+            if (b1 === 0 && b2 !== 0 && b3 === 0) {
+                showFunction(fnKeyboard)
+                _input_keyboard.setKeycodeUSB(b2)
+            } else {
+                showFunction(fnCombo)
+                _menu_modifier.setCurIndex(_KeyCodeString.logByte(b1))
+                _input_combo1.setKeycodeUSB(b2)
+                _input_combo2.setKeycodeUSB(b3)
+            }
+            break
+        case 0x01:
+            if (b1 === 0 && b2 !== 0 && b3 === 0) {
+                showFunction(fnMouse)
+                _menu_mouse.setCurIndex(b2 >= 0xF0 && b2 <= 0xF4 ? b2 - 0xF0 : -1)
+            }
+            break
+        case 0x03:
+            if (b1 === 0 && b2 !== 0) {
+                showFunction(fnMedia)
+                _menu_media.setCurIndex(mediaUsages.indexOf(b3 * 256 + b2))
+            }
+            break
+        case 0x04:
+            if (b1 === 0 && b3 === 0 && (b2 === 1 || b2 === 2)) {
+                showFunction(fnMouse)
+                _menu_mouse.setCurIndex(b2 === 1 ? 9 : 10)
+            }
+            break
+        case 0x07:
+            if (b1 === 0 && b3 === 0) {
+                showFunction(fnMouse)
+                _menu_mouse.setCurIndex(b2 >= 1 && b2 <= 3 ? b2 + 5 : -1)
+            }
+            break
+        case 0x08:
+            showFunction(fnLed)
+            if (b3 > 3)
+                _menu_gunLoop.setCurIndex(b3 - 4 < gunLoopModel.count ? b3 - 4 : -1)
+            break
+        case 0x09:
+            showFunction(fnMacro)
+            refreshMacroList()
+            var found = -1
+            var repeat = 1
+            for (var i = 0; i < macroModel.count; ++i) {
+                var cfg = ui_View.loadMacroIniConfig(macroModel.get(i).textX)
+                if (cfg && cfg.length >= 2 && toInt(cfg[0], -1) === b2 - 1) {
+                    found = i
+                    repeat = toInt(cfg[1], 1)
+                    break
+                }
+            }
+            _menu_macro.setCurIndex(found)
+            _input_repeat.text = String(repeat)
+            rbtnCurIndex = b1
+            break
+        case 0x0A:
+            if (b1 === 0xF0 && b2 === 0x21 && b3 === 0x03) {
+                showFunction(fnMouse)
+                _menu_mouse.setCurIndex(5)
+                break
+            }
+            showFunction(fnFire)
+            if (b1 >= 0xF0 && b1 <= 0xF4) {
+                fireSourceIndex = 0
+                _menu_fireMouse.setCurIndex(b1 - 0xF0)
+            } else {
+                fireSourceIndex = 1
+                _input_fire.setKeycodeUSB(b1)
+            }
+            var step = 7 - Math.round((Math.max(b2, 10) - 10) / 35)
+            _slider_fireSpeed.setCurIndex(Math.max(0, Math.min(7, step)))
+            _input_fireCount.text = String(b3)
+            break
+        case 0x0B:
+            if (b1 === 0 && b2 === 0 && b3 === 0)
+                showFunction(fnLed)
+            break
+        default:
+            showFunction(-1)
+            break
+        }
+    }
+
+    // ---- editing ----
+    function onFunctionChosen(index) {
+        var id = chosenKeyId
+        if (id < 0)
+            return
+        if (!foolProofing()) {
+            showCurrentKey()
+            return
+        }
+        clearSubControls()
+        if (record(id)[0] === 0x09) {
+            _Model_KeyDefine_R5.setRecord(id, 0, 0, 0, 0)
+            refreshMacroIndex()
+        }
+    }
+
+    function onMouseChosen(index) {
+        if (index < 0 || index >= mouseRecords.length)
+            return
+        if (!foolProofing()) {
+            showCurrentKey()
+            return
+        }
+        writeRecord(mouseRecords[index])
+    }
+
+    function writeCombo() {
+        var k = _menu_modifier.getCurIndex()
+        var mask = k > 0 ? (1 << (k - 1)) : 0
+        writeRecord([0x00, mask, _input_combo1.tmpKeycodeUSB, _input_combo2.tmpKeycodeUSB])
+    }
+
+    function resetKey() {
+        dropFocus()
+        var id = chosenKeyId
+        if (id < 0)
+            return
+        if (!foolProofing())
+            return
+        if (record(id)[0] === 0x09) {
+            _Model_KeyDefine_R5.setRecord(id, 0, 0, 0, 0)
+            refreshMacroIndex()
+        }
+        var d = _Model_KeyDefine_R5.defaultRecord(id)
+        _Model_KeyDefine_R5.setRecord(id, d[0], d[1], d[2], d[3])
+        showCurrentKey()
+    }
+
+    function applyClicked() {
+        mainIten.setProtectUI(800)
+        dropFocus()
+        apply()
+    }
+
+    function allReset() {
+        dropFocus()
+        _Model_KeyDefine_R5.resetAll()
+        showCurrentKey()
+        for (var n = 0; n < 4; ++n)
+            ui_View.ui_12H_SetDefaultKeyMatrix(ui_View.loadDefaultKeyMatrix(n), n)
+        ui_View.ui_02H_SetKeymatrix(0)
+    }
+
+    function allSave() {
+        dropFocus()
+        apply()
+    }
+
+    // A capture field left armed on a hidden page would take keys typed elsewhere.
+    onVisibleChanged: {
+        if (!visible && (_input_keyboard.isSelect || _input_combo1.isSelect
+                         || _input_combo2.isSelect || _input_fire.isSelect))
+            showCurrentKey()
+    }
+
+    Connections {
+        target: downItem
+        function onBtnTotalResetClicked() { keyPage.allReset() }
+        function onBtnTotalApplyClicked() { keyPage.allSave() }
+    }
+
+    Connections {
+        target: mainIten
+        function onEmptyAreaPressed() { keyPage.dropFocus() }
+    }
+
+    ListModel { id: keyListModel }
+    ListModel { id: functionModel }
+    ListModel { id: mouseModel }
+    ListModel { id: mediaModel }
+    ListModel { id: modifierModel }
+    ListModel { id: fireMouseModel }
+    ListModel { id: gunLoopModel }
+    ListModel { id: macroModel }
+
+    Component.onCompleted: {
+        fillModel(keyListModel, placeholderKeys)
+        relabel()
+    }
+
+    Item {
+        id: focusSink
+    }
+
+    // ---- layout ----
+    Image {
+        id: background
+        source: sourceFnCommonBackground
+    }
+
+    Model_KeyDefine_R5 {
+        id: _Model_KeyDefine_R5
+        objectName: "_Model_KeyDefine_R5"
+        x: 70
+        y: 90
+        keyPage: keyPage
+        curKeyMatrix: _menu_matrix.defaultIndex
+    }
+
+    Image {
+        x: 210
+        y: 110
+        width: 480
+        source: sourceLine
+    }
+
+    Item {
+        id: functionArea
+        objectName: "functionArea"
+        x: 210
+        y: 135
+        width: 480
+        height: 120
+        enabled: keyPage.chosenKeyId >= 0
+        opacity: enabled ? 1.0 : 0.2
+
+        // Reset and apply first, so open lists of the groups cover them.
+        Image {
+            id: btnFrame
+            x: 437
+            y: 84
+            source: sourceFram2btn
+        }
+
+        Button_2state {
+            id: btnReset
+            objectName: "btnKeyReset"
+            x: btnFrame.x + 4
+            y: btnFrame.y + 4
+            source0: sourceReset0
+            source1: sourceReset1
+            onClicked: keyPage.resetKey()
+        }
+
+        Button_2state {
+            id: btnApply
+            objectName: "btnKeyApply"
+            x: btnFrame.x + 34
+            y: btnFrame.y + 4
+            source0: sourceApply0
+            source1: sourceApply1
+            onClicked: keyPage.applyClicked()
+        }
+
+        Text {
+            anchors.horizontalCenter: btnReset.horizontalCenter
+            anchors.bottom: btnFrame.top
+            anchors.bottomMargin: 2
+            visible: btnReset.mouse.containsMouse
+            text: globalSetting_stringList[106]
+            font.bold: true
+            font.family: globalSetting_fontFamily
+            font.pixelSize: globalSetting_size
+            color: globalSetting_color
+        }
+
+        Text {
+            anchors.horizontalCenter: btnApply.horizontalCenter
+            anchors.bottom: btnFrame.top
+            anchors.bottomMargin: 2
+            visible: btnApply.mouse.containsMouse
+            text: globalSetting_stringList[107]
+            font.bold: true
+            font.family: globalSetting_fontFamily
+            font.pixelSize: globalSetting_size
+            color: globalSetting_color
+        }
+
+        // KEYBOARD: one captured key.
+        Item {
+            objectName: "groupKeyboard"
+            visible: _menu_function.defaultIndex === keyPage.fnKeyboard
+            KeyInput_2 {
+                id: _input_keyboard
+                objectName: "_input_keyboard"
+                x: 211
+                onInputComplete: {
+                    if (tmpKeycodeUSB !== 0)
+                        keyPage.writeRecord([0x00, 0x00, tmpKeycodeUSB, 0x00])
+                }
+            }
+        }
+
+        // MOUSE: buttons, triple click, DPI and scroll functions.
+        Item {
+            objectName: "groupMouse"
+            visible: _menu_function.defaultIndex === keyPage.fnMouse
+            DropdownList {
+                id: _menu_mouse
+                objectName: "_menu_mouse"
+                x: 211
+                mdItems: mouseModel
+                onListElementClicked: keyPage.onMouseChosen(index)
+            }
+        }
+
+        // MEDIA: consumer keys.
+        Item {
+            objectName: "groupMedia"
+            visible: _menu_function.defaultIndex === keyPage.fnMedia
+            DropdownList {
+                id: _menu_media
+                objectName: "_menu_media"
+                x: 211
+                mdItems: mediaModel
+                // The page area ends 239 pixels below the list's head.
+                maxShown: 10
+                onListElementClicked: {
+                    var usage = keyPage.mediaUsages[index]
+                    keyPage.writeRecord([0x03, 0x00, usage & 0xFF, (usage >> 8) & 0xFF])
+                }
+            }
+        }
+
+        // COMBO KEY: modifier beside the first menu, the two keys in the row below.
+        Item {
+            objectName: "groupCombo"
+            visible: _menu_function.defaultIndex === keyPage.fnCombo
+            KeyInput_2 {
+                id: _input_combo1
+                objectName: "_input_combo1"
+                x: 0
+                y: 43
+                onInputComplete: keyPage.writeCombo()
+            }
+            KeyInput_2 {
+                id: _input_combo2
+                objectName: "_input_combo2"
+                x: 211
+                y: 43
+                onInputComplete: keyPage.writeCombo()
+            }
+            Text {
+                x: 151
+                width: 60
+                y: 43
+                height: 23
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                text: "+"
+                font.bold: true
+                font.family: globalSetting_fontFamily
+                font.pixelSize: globalSetting_size
+                color: globalSetting_color_enable
+            }
+            DropdownList {
+                id: _menu_modifier
+                objectName: "_menu_modifier"
+                x: 211
+                mdItems: modifierModel
+                onListElementClicked: keyPage.writeCombo()
+            }
+        }
+
+        // MACRO: the macro, how it plays, and how often.
+        Item {
+            objectName: "groupMacro"
+            visible: _menu_function.defaultIndex === keyPage.fnMacro
+            Column {
+                x: 211
+                y: 33
+                spacing: 10
+                Row {
+                    spacing: 8
+                    RadioButton {
+                        objectName: "rbtnMacro0"
+                        index: 0
+                        chkStr: globalSetting_stringList[96]
+                        isSelect: keyPage.rbtnCurIndex === 0
+                        onClicked: { keyPage.rbtnCurIndex = index; keyPage.setMacro() }
+                    }
+                    Row {
+                        anchors.verticalCenter: parent.verticalCenter
+                        Text {
+                            text: "【"
+                            font.bold: true
+                            font.family: globalSetting_fontFamily
+                            font.pixelSize: globalSetting_size
+                            color: globalSetting_color_enable
+                        }
+                        TextInput {
+                            id: _input_repeat
+                            objectName: "_input_repeat"
+                            width: 40
+                            horizontalAlignment: TextInput.AlignHCenter
+                            text: "1"
+                            maximumLength: 5
+                            selectByMouse: true
+                            validator: IntValidator { bottom: 0; top: 65535 }
+                            font.bold: true
+                            font.family: globalSetting_fontFamily
+                            font.pixelSize: globalSetting_size
+                            color: activeFocus ? globalSetting_color : globalSetting_color_enable
+                            selectionColor: globalSetting_color
+                            selectedTextColor: "black"
+                            // The repeat count counts only on Enter, and only for "NORMAL PLAY".
+                            function commit() {
+                                text = String(keyPage.repeatCount())
+                                if (keyPage.rbtnCurIndex === 0)
+                                    keyPage.setMacro()
+                                keyPage.dropFocus()
+                            }
+                            Keys.onReturnPressed: commit()
+                            Keys.onEnterPressed: commit()
+                        }
+                        Text {
+                            text: "】" + globalSetting_stringList[97]
+                            font.bold: true
+                            font.family: globalSetting_fontFamily
+                            font.pixelSize: globalSetting_size
+                            color: globalSetting_color_enable
+                        }
+                    }
+                }
+                RadioButton {
+                    objectName: "rbtnMacro1"
+                    index: 1
+                    chkStr: globalSetting_stringList[98]
+                    isSelect: keyPage.rbtnCurIndex === 1
+                    onClicked: { keyPage.rbtnCurIndex = index; keyPage.setMacro() }
+                }
+                RadioButton {
+                    objectName: "rbtnMacro2"
+                    index: 2
+                    chkStr: globalSetting_stringList[99]
+                    isSelect: keyPage.rbtnCurIndex === 2
+                    onClicked: { keyPage.rbtnCurIndex = index; keyPage.setMacro() }
+                }
+            }
+            FileListButton {
+                id: _menu_macro
+                objectName: "_menu_macro"
+                x: 211
+                mdItems: macroModel
+                onRequestToUpdateList: keyPage.refreshMacroList()
+                onListElementClicked: keyPage.setMacro()
+            }
+        }
+
+        // FIRE KEY: source, speed and count of the repeated clicks or key presses.
+        Item {
+            objectName: "groupFire"
+            visible: _menu_function.defaultIndex === keyPage.fnFire
+            Row {
+                x: 211
+                y: 4
+                spacing: 15
+                RadioButton {
+                    objectName: "rbtnFire0"
+                    index: 0
+                    chkStr: globalSetting_stringList[47]
+                    isSelect: keyPage.fireSourceIndex === 0
+                    onClicked: keyPage.fireSourceIndex = index
+                }
+                RadioButton {
+                    objectName: "rbtnFire1"
+                    index: 1
+                    chkStr: globalSetting_stringList[46]
+                    isSelect: keyPage.fireSourceIndex === 1
+                    onClicked: keyPage.fireSourceIndex = index
+                }
+            }
+            Slider {
+                id: _slider_fireSpeed
+                objectName: "_slider_fireSpeed"
+                x: 211
+                y: 58
+                currentIndex: -1
+                onSliderClicked: keyPage.setFire()
+            }
+            Text {
+                x: _slider_fireSpeed.x + _slider_fireSpeed.width + 8
+                anchors.verticalCenter: _slider_fireSpeed.verticalCenter
+                text: globalSetting_stringList[3]
+                font.bold: true
+                font.family: globalSetting_fontFamily
+                font.pixelSize: globalSetting_size
+                color: globalSetting_color_enable
+            }
+            Row {
+                x: 211
+                y: 92
+                Text {
+                    text: "FIRE【"
+                    font.bold: true
+                    font.family: globalSetting_fontFamily
+                    font.pixelSize: globalSetting_size
+                    color: globalSetting_color_enable
+                }
+                TextInput {
+                    id: _input_fireCount
+                    objectName: "_input_fireCount"
+                    width: 60
+                    horizontalAlignment: TextInput.AlignHCenter
+                    text: "10"
+                    maximumLength: 3
+                    selectByMouse: true
+                    validator: IntValidator { bottom: 0; top: 255 }
+                    font.bold: true
+                    font.family: globalSetting_fontFamily
+                    font.pixelSize: globalSetting_size
+                    color: activeFocus ? globalSetting_color : globalSetting_color_enable
+                    selectionColor: globalSetting_color
+                    selectedTextColor: "black"
+                    Keys.onReturnPressed: keyPage.dropFocus()
+                    Keys.onEnterPressed: keyPage.dropFocus()
+                    // Enter, a press on the window background, reset and apply all end
+                    // the edit by taking the focus away.
+                    onActiveFocusChanged: {
+                        if (!activeFocus)
+                            keyPage.commitFireCount()
+                    }
+                }
+                Text {
+                    text: "】times"
+                    font.bold: true
+                    font.family: globalSetting_fontFamily
+                    font.pixelSize: globalSetting_size
+                    color: globalSetting_color_enable
+                }
+            }
+            KeyInput_2 {
+                id: _input_fire
+                objectName: "_input_fire"
+                x: 211
+                y: 25
+                visible: keyPage.fireSourceIndex === 1
+                onInputComplete: keyPage.setFire()
+            }
+            DropdownList {
+                id: _menu_fireMouse
+                objectName: "_menu_fireMouse"
+                x: 211
+                y: 25
+                visible: keyPage.fireSourceIndex === 0
+                mdItems: fireMouseModel
+                onListElementClicked: keyPage.setFire()
+            }
+        }
+
+        // LED CONTROL: the gun-loop choices.
+        Item {
+            objectName: "groupLed"
+            visible: _menu_function.defaultIndex === keyPage.fnLed
+            DropdownList {
+                id: _menu_gunLoop
+                objectName: "_menu_gunLoop"
+                x: 211
+                mdItems: gunLoopModel
+                onListElementClicked: keyPage.writeRecord([0x08, 0x00, 0x01, index + 4])
+            }
+        }
+
+        DropdownList {
+            id: _menu_function
+            objectName: "_menu_function"
+            mdItems: functionModel
+            onListElementClicked: keyPage.onFunctionChosen(index)
+        }
+    }
+
+    DropdownList {
+        id: _menu_matrix
+        objectName: "_menu_matrix"
+        x: 210
+        y: 65
+        mdItems: keyListModel
+        onListElementClicked: keyPage.showCurrentKey()
+    }
+}
