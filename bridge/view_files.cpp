@@ -20,18 +20,30 @@ void myQQuickView::saveProfile(int profile) { files->saveProfile(profile); }
 void myQQuickView::resetProfile(int profile) { files->resetProfile(profile); }
 void myQQuickView::loadMacroIniFromFile(QVariant name) { macros->loadMacroIniFromFile(name.toString()); }
 void myQQuickView::saveMacroIniToFile(QVariant name) { macros->saveMacroIniToFile(name.toString()); }
-void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName) { macros->renameMacroIniFile(oldName.toString(), newName.toString()); }
+void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
+{
+    macros->renameMacroIniFile(oldName.toString(), newName.toString());
+}
 QString myQQuickView::getCustomFilePath() { return files->getCustomFilePath(); }
 QVariantMap myQQuickView::chkLanguages() { return lang->chkLanguages(); }
 QStringList myQQuickView::getGlobalStrings(QString langCode) { return lang->getGlobalStrings(langCode); }
-QStringList myQQuickView::getProductLayoutStrings_R5(QString langCode) { return lang->getProductLayoutStrings_R5(langCode); }
+QStringList myQQuickView::getProductLayoutStrings_R5(QString langCode)
+{
+    return lang->getProductLayoutStrings_R5(langCode);
+}
 QVariant myQQuickView::createMacroIni() { return macros->createMacroIni(); }
 QVariant myQQuickView::deleteMacroIni(QVariant name) { return macros->deleteMacroIni(name.toString()); }
 QStringList myQQuickView::getMacroIniNames() { return macros->getMacroIniNames(); }
-QVariant myQQuickView::saveMacroIni(QVariant name, QStringList lines) { return macros->saveMacroIni(name.toString(), lines); }
+QVariant myQQuickView::saveMacroIni(QVariant name, QStringList lines)
+{
+    return macros->saveMacroIni(name.toString(), lines);
+}
 QStringList myQQuickView::loadMacroIni(QVariant name) { return macros->loadMacroIni(name.toString()); }
 QVariantList myQQuickView::loadMacroIniConfig(QVariant name) { return macros->loadMacroIniConfig(name.toString()); }
-void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config) { macros->setMacroIniConfig(name.toString(), config); }
+void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
+{
+    macros->setMacroIniConfig(name.toString(), config);
+}
 QVariantList myQQuickView::getKeydefine(QVariant matrixId) { return files->getKeydefine(matrixId); }
 QList<uchar> myQQuickView::macroIncode(QStringList lines) { return macros->macroIncode(lines); }
 void myQQuickView::saveGundata(QVariant gameNo, QVariantList gunData) { recoil->saveGundata(gameNo, gunData); }
@@ -46,3 +58,4 @@ bool myQQuickView::getAcceleration() { return pointer->getAcceleration(); }
 uint myQQuickView::getCursorSpeed() { return pointer->getCursorSpeed(); }
 uint myQQuickView::getVerticalScrollLines() { return pointer->getVerticalScrollLines(); }
 uint myQQuickView::getDoubleClickSpeed() { return pointer->getDoubleClickSpeed(); }
+
