@@ -58,4 +58,3 @@ bool myQQuickView::getAcceleration() { return pointer->getAcceleration(); }
 uint myQQuickView::getCursorSpeed() { return pointer->getCursorSpeed(); }
 uint myQQuickView::getVerticalScrollLines() { return pointer->getVerticalScrollLines(); }
 uint myQQuickView::getDoubleClickSpeed() { return pointer->getDoubleClickSpeed(); }
-
