@@ -58,6 +58,15 @@ constexpr uchar GunLoopKey = 0x08;
 constexpr uchar FireKeyEntry = 0x0B;
 constexpr uchar ScrollSwapBit = 0x40;
 constexpr uchar RecoilOnBit = 0x08;
+const char *const LedPowerKey = "color_R5/ledPower";
+const char *const FactoryProfile = "./modules/setting/pD.bin";
+
+// A stored on/off flag, or an invalid value when the key is missing.
+QVariant ledPowerIn(const QSettings &s)
+{
+    const QVariant v = s.value(LedPowerKey);
+    return v.isValid() ? QVariant(v.toBool()) : QVariant();
+}
 }
 
 MouseSettings::MouseSettings(myQQuickView *view) : QObject(view), view(view) {}
@@ -159,10 +168,24 @@ uchar MouseSettings::ui_91H_SyncDPI()
 
 void MouseSettings::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, const QVariantList &configs)
 {
-    if (QSettings *p = profile())
+    if (QSettings *p = profile()) {
         p->setValue("color_R5/ledEffect", configs);
+        // Effect 0 is light off whatever the triple names; kept beside it, triple unchanged.
+        p->setValue(LedPowerKey, effect != 0);
+    }
     if (Hid_Thread *h = link())
         h->hid_0DH_SetRGBLedEffect(effect, option1, option2);
+}
+
+QVariant MouseSettings::getLedPowerOn()
+{
+    QSettings *p = profile();
+    return p ? ledPowerIn(*p) : QVariant();
+}
+
+QVariant MouseSettings::getDefaultLedPowerOn()
+{
+    return ledPowerIn(QSettings(FactoryProfile, QSettings::IniFormat));
 }
 
 QVariantList MouseSettings::ui_8DH_GetRGBLedEffect()

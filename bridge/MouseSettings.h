@@ -60,6 +60,11 @@ public:
     bool getScrollPinSwap();
     QVariant getSensorType();
     bool chkIsLogoLedWork();
+    // Light on/off as last sent with the effect: the stored effect triple cannot tell
+    // "STATIC" (index 0) from light off. Invalid when the profile (or the factory
+    // profile) predates the key, so the page falls back to the triple's own rule.
+    QVariant getLedPowerOn();
+    QVariant getDefaultLedPowerOn();
     bool getMsgAns_FoolProofing();
 
     // Four-byte option and sensitivity commands, shared with the keyboard family.

@@ -136,4 +136,8 @@ public slots:
     QVariantList ui_91H_GetDPISet();                                   // 88
     QVariantList ui_92H_GetKeyMatrix();                                // 89
     QVariantList ui_93H_GetMacroKey(uchar macroId);                    // 90
+    // Added after the fixed table: light on/off of the colour page, kept beside the
+    // effect triple (invalid when the profile has no such key).
+    QVariant getLedPowerOn();                                          // 91
+    QVariant getDefaultLedPowerOn();                                   // 92
 };

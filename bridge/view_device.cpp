@@ -87,3 +87,5 @@ void myQQuickView::ui_02H_SetKeymatrix(uchar index) { mouse->ui_02H_SetKeymatrix
 QVariantList myQQuickView::ui_91H_GetDPISet() { return mouse->ui_91H_GetDPISet(); }
 QVariantList myQQuickView::ui_92H_GetKeyMatrix() { return mouse->ui_92H_GetKeyMatrix(); }
 QVariantList myQQuickView::ui_93H_GetMacroKey(uchar macroId) { return mouse->ui_93H_GetMacroKey(macroId); }
+QVariant myQQuickView::getLedPowerOn() { return mouse->getLedPowerOn(); }
+QVariant myQQuickView::getDefaultLedPowerOn() { return mouse->getDefaultLedPowerOn(); }
