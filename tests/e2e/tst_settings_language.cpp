@@ -149,8 +149,10 @@ void tst_settings_language::chooseChineseAndSave()
                     break;
                 QQuickItem *up = findItem(root, QStringLiteral("upItem"));
                 QQuickItem *drawer = findItem(root, QStringLiteral("_fkGlobalsetting"));
-                QQuickItem *langList = findItem(root, QStringLiteral("langList"));
-                QQuickItem *save = findItem(root, QStringLiteral("btnSave"));
+                // Looked up inside the settings page: the mouse pages reuse some names.
+                QQuickItem *page = findItem(root, QStringLiteral("_Page_Globalsetting"));
+                QQuickItem *langList = findItem(page, QStringLiteral("langList"));
+                QQuickItem *save = findItem(page, QStringLiteral("btnSave"));
                 if (!check(up && drawer && langList && save, "shell items not found"))
                     break;
                 if (!check(QTest::qWaitFor([&] { return root->isVisible() && up->y() == 0; }, 15000),

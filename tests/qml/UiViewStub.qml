@@ -72,6 +72,68 @@ QtObject {
     function loadMacroIniFromFile(name) { }
     function saveMacroIniToFile(name) { }
 
+    // Every other slot of the bridge, answering as with nothing stored and no device
+    // reply, so the real pages can run in the scene under test. They do not log.
+    function syncFW() { }
+    function initUI() { }
+    function runUI() { }
+    function playMedia_Background() { }
+    function macroIncode(macros) { return [] }
+    function saveGundata(gameNo, gunData) { }
+    function saveSelGundata(selGun, gunData) { }
+    function getGundata(gameNo) { return [] }
+    function getSelGundata(selGun) { return [] }
+    function ui_01H_SetReportRate(rate) { }
+    function ui_03H_SetKeyboardoption(byte1, byte2, byte3, byte4) { }
+    function ui_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4, index) { }
+    function ui_07H_SetControlIndicatorLight(effect, frequenty) { }
+    function ui_08H_SetLEDType(option, effect, speed, light, color, direction) { }
+    function ui_09H_SetKeyboardMode(mode) { }
+    function ui_0DH_SetKeyMatrix(src512) { }
+    function ui_0EH_SetKeyOnOff(src21) { }
+    function ui_11H_SetMacroKey(macroId, name) { }
+    function ui_12H_SetUserPicture(index, option, src512) { }
+    function ui_13H_SetRecoveryData() { }
+    function ui_14H_SetColor(index, rValue, gValue, bValue) { }
+    function ui_80H_GetFWVersion() { return "" }
+    function ui_81H_GetReportRate() { return 0 }
+    function ui_82H_GetCurrentProfile() { return 0 }
+    function ui_83H_GetKeyboardoption() { return [] }
+    function ui_84H_GetButtonSensitivity() { return [] }
+    function ui_88H_GetLEDType() { return [] }
+    function ui_89H_GetKeyboardMode() { return 0 }
+    function ui_8DH_GetKeyMatrix() { return [] }
+    function ui_8EH_GetKeyOnOff() { return [] }
+    function ui_91H_GetMacroKey(macroId) { return [] }
+    function ui_92H_GetUserPicture(index) { return [] }
+    function ui_94H_GetColor(index) { return [] }
+    function getSensorType() { return 0 }
+    function chkIsLogoLedWork() { return false }
+    function setScrollPinSwap(isSwap) { }
+    function setAcceleration(acceleration) { }
+    function setCursorSpeed(cursorSpeed) { }
+    function setVerticalScrollLines(lines) { }
+    function setDoubleClickSpeed(speed) { }
+    function ui_0BH_SetCurrentDPIStage(dpiStage) { }
+    function ui_0DH_SetRGBLedEffect(effect, option1, option2, configs) { }
+    function ui_10H_SetLED8StageColor(type, src24) { }
+    function ui_11H_SetDPISet(dpiStage, src8, valueForIndex) { }
+    function getScrollPinSwap() { return false }
+    function getAcceleration() { return false }
+    function getCursorSpeed() { return 0 }
+    function getVerticalScrollLines() { return 0 }
+    function getDoubleClickSpeed() { return 0 }
+    function r5_0CH_SetPressGun(a1, a2, a3, a4, a5, a6) { }
+    function ui_8BH_GetCurrentDPIStage() { return 0 }
+    function ui_8DH_GetRGBLedEffect() { return [] }
+    function ui_90H_GetLED8StageColor(type) { return [] }
+    function ui_91H_SyncDPI() { return 0 }
+    function ui_91H_GetDPISet() { return [] }
+    function ui_92H_GetKeyMatrix() { return [] }
+    function ui_93H_GetMacroKey(macroId) { return [] }
+    function getLedPowerOn() { return true }
+    function getDefaultLedPowerOn() { return true }
+
     // ui_Ctl
     function onMinimize() { log("onMinimize", []) }
     function onXChanged(dx) { log("onXChanged", [dx]) }

@@ -31,6 +31,8 @@ Item {
             "2", "0", "https://vendor.example/"]
 
         function item(name) { return findChild(root, name) }
+        // Items of the settings page; the mouse pages use some of the same names.
+        function pageItem(name) { return findChild(page, name) }
 
         function initTestCase() {
             // Pictures the page needs for clicks; the rest may be missing here.
@@ -68,14 +70,14 @@ Item {
         function test_init_reads_stored_text() {
             root.initUI()
             compare(root.skin_No, 2)
-            compare(item("skinList").getCurIndex(), 1)
+            compare(pageItem("skinList").getCurIndex(), 1)
             verify(ui_View.indexOf("setEnableAudio(false)") >= 0)
-            compare(item("soundList").getCurIndex(), 1)
+            compare(pageItem("soundList").getCurIndex(), 1)
             compare(root.animation_speed, 10)
-            compare(item("animList").getCurIndex(), 1)
+            compare(pageItem("animList").getCurIndex(), 1)
             // Languages listed in the bridge's order; entry 0 chosen.
-            compare(item("langList").getCurIndex(), 0)
-            compare(findChild(item("langList"), "headText").text, "CHINESE (Simp)")
+            compare(pageItem("langList").getCurIndex(), 0)
+            compare(findChild(pageItem("langList"), "headText").text, "CHINESE (Simp)")
             verify(ui_View.indexOf("getGlobalStrings(025044)") >= 0)
             compare(root.globalSetting_stringList[1], "选项")
             compare(root.globalSetting_stringList[2], "循环")
@@ -89,9 +91,9 @@ Item {
             compare(page.presetIndex, 2)
             compare(page.presets[1], [255, 200, 150])
             compare([page.curR, page.curG, page.curB], [255, 180, 0])
-            compare(item("rField").text, "255")
-            compare(item("gField").text, "180")
-            compare(item("bField").text, "0")
+            compare(pageItem("rField").text, "255")
+            compare(pageItem("gField").text, "180")
+            compare(pageItem("bField").text, "0")
             // Brightness step 0: alpha 45.
             colorIs(root.globalSetting_color, 255, 180, 0, 45)
             compare(root.globalSetting_url, "https://vendor.example/")
@@ -107,7 +109,7 @@ Item {
             colorIs(root.globalSetting_color, 255, 180, 0, 45)
             compare(page.brightnessValue(3), 135)
             // Through the slider: the far right is step 7.
-            var strip = findChild(item("brightnessSlider"), "strip")
+            var strip = findChild(pageItem("brightnessSlider"), "strip")
             mousePress(strip, strip.width - 1, 5)
             mouseRelease(strip, strip.width - 1, 5)
             compare(page.brightnessStep, 7)
@@ -131,20 +133,20 @@ Item {
         function test_color_bar_press_updates_fields_preset_and_color() {
             root.initUI()
             page.setBrightness(7)
-            var bar = item("colorBar")
+            var bar = pageItem("colorBar")
             compare(bar.height, 48)
             // The very bottom row is black.
             mousePress(bar, 10, 47)
             mouseRelease(bar, 10, 47)
             compare([page.curR, page.curG, page.curB], [0, 0, 0])
             compare(page.presets[2], [0, 0, 0])
-            compare(item("rField").text, "0")
+            compare(pageItem("rField").text, "0")
             colorIs(root.globalSetting_color, 0, 0, 0, 255)
             // y 6: rate 1.02, level 1, v round(0.0213 * 255) = 5.
             mousePress(bar, 10, 6)
             mouseRelease(bar, 10, 6)
             compare([page.curR, page.curG, page.curB], [255, 5, 0])
-            compare(item("gField").text, "5")
+            compare(pageItem("gField").text, "5")
             compare(page.presets[2], [255, 5, 0])
         }
 
@@ -152,23 +154,23 @@ Item {
             root.initUI()
             page.setBrightness(7)
             page.selectPreset(1)
-            compare(item("rField").text, "255")
-            compare(item("gField").text, "200")
+            compare(pageItem("rField").text, "255")
+            compare(pageItem("gField").text, "200")
             // From the fields: the preset follows, the fields are left as typed.
-            item("rField").text = "9"
+            pageItem("rField").text = "9"
             page.setRGB(2, 10, 20, 30)
             compare(page.presets[1], [10, 20, 30])
-            compare(item("rField").text, "9")
+            compare(pageItem("rField").text, "9")
             colorIs(root.globalSetting_color, 10, 20, 30, 255)
             // From the preset strip: fields follow, the presets stay.
             page.setRGB(3, 1, 2, 3)
             compare(page.presets[1], [10, 20, 30])
-            compare(item("bField").text, "3")
+            compare(pageItem("bField").text, "3")
             colorIs(root.globalSetting_color, 1, 2, 3, 255)
             // From outside: fields and preset follow, the text colour does not.
             page.setRGB(0, 40, 50, 60)
             compare(page.presets[1], [40, 50, 60])
-            compare(item("gField").text, "50")
+            compare(pageItem("gField").text, "50")
             colorIs(root.globalSetting_color, 1, 2, 3, 255)
             compare([page.curR, page.curG, page.curB], [40, 50, 60])
         }
@@ -176,7 +178,7 @@ Item {
         function test_rgb_field_commits_on_enter_and_background_press() {
             root.initUI()
             page.setBrightness(7)
-            var r = item("rField")
+            var r = pageItem("rField")
             r.forceActiveFocus()
             r.selectAll()
             keyClick(Qt.Key_1)
@@ -187,7 +189,7 @@ Item {
             compare(page.presets[2], [12, 180, 0])
             colorIs(root.globalSetting_color, 12, 180, 0, 255)
             // A press on the window background drops the focus and commits.
-            var g = item("gField")
+            var g = pageItem("gField")
             g.forceActiveFocus()
             g.selectAll()
             keyClick(Qt.Key_7)
@@ -244,14 +246,14 @@ Item {
 
         function test_hidden_skin_row_moves_rows_up() {
             root.initUI()
-            var shownY = item("soundList").y
-            verify(item("skinList").visible)
+            var shownY = pageItem("soundList").y
+            verify(pageItem("skinList").visible)
             ui_View.skinShow = false
             root.initUI()
-            verify(!item("skinList").visible)
-            verify(item("soundList").visible)
-            compare(item("soundList").y, shownY - 11)
-            compare(item("bgSwitch").y, 22 + 4 * (23 + 10) - 11)
+            verify(!pageItem("skinList").visible)
+            verify(pageItem("soundList").visible)
+            compare(pageItem("soundList").y, shownY - 11)
+            compare(pageItem("bgSwitch").y, 22 + 4 * (23 + 10) - 11)
             ui_View.skinShow = true
             root.initUI()
         }
@@ -268,7 +270,7 @@ Item {
             compare(root.globalSetting_stringList[1], "OPTIONS")
             compare(ui_View.count("getGlobalStrings(025044)"), 0)
             // The language list is filled all the same.
-            var lang = item("langList")
+            var lang = pageItem("langList")
             compare(lang.mdItems.count, 2)
             page.setLanguage(0)
             compare(root.globalSetting_stringList[1], "选项")
@@ -291,7 +293,7 @@ Item {
             ui_View.customPath = "/tmp/my pics/bg#1.png"
             page.toggleCustomBackground()
             verify(root.isCustomBackground)
-            verify(item("bgSwitch").isOn)
+            verify(pageItem("bgSwitch").isOn)
             compare(page.customBackgroundText, "file:/tmp/my pics/bg#1.png")
             // The "#" stays part of the file name rather than starting a fragment.
             compare(String(root.sourceCustomBackground), "file:///tmp/my pics/bg%231.png")
@@ -336,8 +338,8 @@ Item {
             ui_View.languages = { "CHINESE (Simp)": "025044", "ENGLISH": "031000", "GERMAN": "777000" }
             page.fillLanguages()
             page.setLanguage(2)
-            compare(findChild(item("soundList"), "headText").text, "AUS")
-            compare(findChild(item("skinList"), "headText").text, "HAUT 2")
+            compare(findChild(pageItem("soundList"), "headText").text, "AUS")
+            compare(findChild(pageItem("skinList"), "headText").text, "HAUT 2")
         }
     }
 }
