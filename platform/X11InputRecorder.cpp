@@ -2,6 +2,7 @@
 // X RECORD capture: a thread owns two X connections (control and data), records the core
 // key and button events of every client, converts them and posts them to the GUI thread.
 #include "X11InputRecorder.h"
+#include <QDebug>
 #include <QMetaObject>
 #include <atomic>
 #include <future>
@@ -15,6 +16,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 #include <X11/extensions/record.h>
+#include <algorithm>
+#include <mutex>
+#include <vector>
 #endif
 
 struct X11InputRecorder::Private {
@@ -27,9 +31,11 @@ struct X11InputRecorder::Private {
     // Touched by the recorder thread only.
     int altKeysDown = 0;
     bool startOfData = false;
+    bool serverGone = false;
 
 #ifdef R5_HAVE_XRECORD
     static void intercept(XPointer closure, XRecordInterceptData *data);
+    static void connectionLost(Display *display, void *closure);
     void handleEvent(const xEvent *event);
     void run(std::promise<bool> started);
     X11InputRecorder *owner = nullptr;
@@ -51,6 +57,43 @@ void X11InputRecorder::setDisplayName(const QByteArray &name) { d->displayName =
 bool X11InputRecorder::isRunning() const { return d->running.load(); }
 
 #ifdef R5_HAVE_XRECORD
+
+namespace {
+// Xlib's I/O error handler is process-wide and its default ends the process. Ours lets the
+// recorder's own connections fail quietly and passes every other connection to the previous one.
+std::mutex watchedLock;
+std::vector<Display *> watched;
+XIOErrorHandler previousHandler = nullptr;
+
+int onIOError(Display *display)
+{
+    {
+        std::lock_guard<std::mutex> lock(watchedLock);
+        if (std::find(watched.begin(), watched.end(), display) != watched.end())
+            return 0;   // the connection's exit handler then marks the recorder stopped
+    }
+    return previousHandler ? previousHandler(display) : 0;
+}
+
+void watchConnection(Display *display, bool watch)
+{
+    static std::once_flag installed;
+    std::call_once(installed, [] { previousHandler = XSetIOErrorHandler(&onIOError); });
+    std::lock_guard<std::mutex> lock(watchedLock);
+    if (watch)
+        watched.push_back(display);
+    else
+        watched.erase(std::remove(watched.begin(), watched.end(), display), watched.end());
+}
+
+void closeConnection(Display *display)
+{
+    if (!display)
+        return;
+    XCloseDisplay(display);
+    watchConnection(display, false);
+}
+}
 
 bool X11InputRecorder::start()
 {
@@ -97,6 +140,14 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
     const char *name = displayName.isEmpty() ? nullptr : displayName.constData();
     Display *control = XOpenDisplay(name);
     Display *data = control ? XOpenDisplay(name) : nullptr;
+    // Losing the X server must end recording, not the program (Xlib would call exit()).
+    serverGone = false;
+    for (Display *d : {control, data}) {
+        if (d) {
+            watchConnection(d, true);
+            XSetIOErrorExitHandler(d, &Private::connectionLost, this);
+        }
+    }
     XRecordContext context = 0;
     int major = 0, minor = 0;
     bool ok = control && data && XRecordQueryVersion(control, &major, &minor);
@@ -132,10 +183,8 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
     if (!ok) {
         if (context)
             XRecordFreeContext(control, context);
-        if (data)
-            XCloseDisplay(data);
-        if (control)
-            XCloseDisplay(control);
+        closeConnection(data);
+        closeConnection(control);
         started.set_value(false);
         return;
     }
@@ -144,6 +193,10 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
     pollfd fds[2] = {{ConnectionNumber(data), POLLIN, 0}, {wake[0], POLLIN, 0}};
     for (;;) {
         XRecordProcessReplies(data);   // also drains what Xlib already buffered
+        if (serverGone) {
+            qDebug() << "Input capture: X server connection lost, capture ended";
+            break;
+        }
         fds[0].revents = fds[1].revents = 0;
         if (poll(fds, 2, -1) < 0) {
             if (errno == EINTR)
@@ -155,13 +208,18 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
         if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL))
             break;   // the server went away: stop recording quietly
     }
-    if (!(fds[0].revents & (POLLERR | POLLHUP | POLLNVAL))) {
+    if (!serverGone && !(fds[0].revents & (POLLERR | POLLHUP | POLLNVAL))) {
         XRecordDisableContext(control, context);
         XRecordFreeContext(control, context);
         XSync(control, False);
     }
-    XCloseDisplay(data);
-    XCloseDisplay(control);
+    closeConnection(data);
+    closeConnection(control);
+}
+
+void X11InputRecorder::Private::connectionLost(Display *, void *closure)
+{
+    static_cast<Private *>(closure)->serverGone = true;
 }
 
 void X11InputRecorder::Private::intercept(XPointer closure, XRecordInterceptData *data)

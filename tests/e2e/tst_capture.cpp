@@ -58,6 +58,19 @@ class TestCapture : public QObject
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);
     }
+    // Starts a server on a free display number and returns ":N", empty on failure.
+    static QByteArray startXvfb(QProcess &server)
+    {
+        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        if (!server.waitForStarted())
+            return QByteArray();
+        QElapsedTimer waited;
+        waited.start();
+        while (!server.canReadLine() && server.state() == QProcess::Running && waited.elapsed() < 15000)
+            server.waitForReadyRead(100);
+        const QByteArray number = server.readLine().trimmed();
+        return number.isEmpty() ? QByteArray() : ":" + number;
+    }
     QString rootString(const char *name) { return view->rootObject()->property(name).toString(); }
 
 #ifdef R5_HAVE_XRECORD
@@ -94,11 +107,8 @@ private slots:
         runFolder.reset(TestSupport::enterFreshRunFolder());
 
         // A private server whatever DISPLAY says, so typing never lands on a real desktop.
-        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
-        QVERIFY(xvfb.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine() || xvfb.state() != QProcess::Running, 15000);
-        display = ":" + xvfb.readLine().trimmed();
-        QVERIFY2(display.size() > 1, "Xvfb did not report its display");
+        display = startXvfb(xvfb);
+        QVERIFY2(!display.isEmpty(), "Xvfb did not start");
         qputenv("DISPLAY", display);
 
         other = XOpenDisplay(display.constData());
@@ -190,6 +200,23 @@ private slots:
         xdotool({"key", "c"});
         // Events arrive in order: once "c" is here, a captured "b" would have come first.
         QTRY_COMPARE_WITH_TIMEOUT(rootString("keys"), QString("+6 -6 "), 10000);
+    }
+
+    // The X server goes away under a running recorder, and the program goes on. A second
+    // server is used so that nothing else in this process is connected to it.
+    void losingTheServerEndsCaptureQuietly()
+    {
+        QProcess doomed;
+        const QByteArray doomedDisplay = startXvfb(doomed);
+        QVERIFY(!doomedDisplay.isEmpty());
+        qputenv("DISPLAY", doomedDisplay);
+        InputHook hook;
+        qputenv("DISPLAY", display);
+        QCOMPARE(hook.captureMode(), InputHook::GlobalRecord);
+        doomed.kill();
+        QVERIFY(doomed.waitForFinished(5000));
+        hook.uninstallHooks();   // joins the recorder thread, which has seen the connection drop
+        QCOMPARE(hook.captureMode(), InputHook::NoCapture);
     }
 #endif
 };
