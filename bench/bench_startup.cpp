@@ -4,7 +4,8 @@
 //
 // Usage: bench_startup [runs=5] [settle-ms=3000]
 // Starts its own Xvfb. The first frame is the first X Damage report inside the program's
-// mapped top-level window; peak memory is VmHWM after the window has settled.
+// mapped top-level window, the first content the first time that area shows more than
+// one colour; peak memory is VmHWM after the window has settled.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -57,10 +58,29 @@ struct DamageApi {
 };
 
 struct Sample {
-    double firstFrameMs = -1;
-    double mappedMs = -1;
+    double mappedMs = -1;       // main window mapped
+    double firstFrameMs = -1;   // first drawing inside it (may be a blank frame)
+    double contentMs = -1;      // first time it shows more than one colour
     double peakMb = -1;
 };
+
+// True when the window's area on screen holds more than one colour (sampled).
+bool showsContent(Display *dpy, Window root, const XRectangle &box)
+{
+    XImage *image = XGetImage(dpy, root, box.x, box.y, box.width, box.height, AllPlanes, ZPixmap);
+    if (!image)
+        return false;
+    const unsigned long first = XGetPixel(image, 0, 0);
+    bool varied = false;
+    for (int y = 0; y < box.height && !varied; y += 5)
+        for (int x = 0; x < box.width; x += 5)
+            if (XGetPixel(image, x, y) != first) {
+                varied = true;
+                break;
+            }
+    XDestroyImage(image);
+    return varied;
+}
 
 double peakRssMb(qint64 pid)
 {
@@ -114,7 +134,8 @@ Sample measure(Display *dpy, const DamageApi &damage, int damageEvent, const QSt
 
     Window mapped = 0;
     XRectangle box{};
-    while (clock.elapsed() < 20000 && s.firstFrameMs < 0) {
+    qint64 lastLook = -100;
+    while (clock.elapsed() < 20000 && s.contentMs < 0) {
         pollfd pfd{ConnectionNumber(dpy), POLLIN, 0};
         if (!XPending(dpy) && poll(&pfd, 1, 20) <= 0)
             continue;
@@ -132,15 +153,21 @@ Sample measure(Display *dpy, const DamageApi &damage, int damageEvent, const QSt
             const auto *d = reinterpret_cast<const DamageNotifyEvent *>(&e);
             const bool inside = d->area.x < box.x + box.width && d->area.x + d->area.width > box.x
                                 && d->area.y < box.y + box.height && d->area.y + d->area.height > box.y;
-            if (inside)
+            if (inside && s.firstFrameMs < 0)
                 s.firstFrameMs = clock.nsecsElapsed() / 1e6;
+            // Reading the screen back is not free: look at most every 10 ms.
+            if (inside && clock.elapsed() - lastLook >= 10) {
+                lastLook = clock.elapsed();
+                if (showsContent(dpy, root, box))
+                    s.contentMs = clock.nsecsElapsed() / 1e6;
+            }
         }
     }
     damage.destroy(dpy, rootDamage);
     XSelectInput(dpy, root, NoEventMask);
     XSync(dpy, False);
 
-    if (s.firstFrameMs >= 0)
+    if (s.contentMs >= 0)
         QThread::msleep(ulong(settleMs));
     s.peakMb = peakRssMb(proc.processId());
     proc.terminate();
@@ -190,35 +217,49 @@ int main(int argc, char *argv[])
 
     struct Subject {
         QString name, program;
-        QStringList args;
-        QVector<double> frame, mapped, memory;
+        bool forgetGtkVisuals;
+        QVector<double> frame = {}, content = {}, mapped = {}, memory = {};
     };
-    QVector<Subject> subjects{{QStringLiteral("r5config-sim"), sim, {}, {}, {}, {}}};
-    if (!piper.isEmpty())
-        subjects.append({QStringLiteral("piper"), piper, {}, {}, {}, {}});
+    // GTK caches its choice of visuals on the root window, and only the first GTK program
+    // on a display loads the OpenGL driver to make that choice. Piper is measured both
+    // ways: as the first GTK program ("cold") and after another one ("warm").
+    QVector<Subject> subjects{{QStringLiteral("r5config-sim"), sim, false}};
+    if (!piper.isEmpty()) {
+        subjects.append({QStringLiteral("piper cold"), piper, true});
+        subjects.append({QStringLiteral("piper warm"), piper, false});
+    }
 
     out << "display " << display << ", " << runs << " runs each, interleaved, settle " << settleMs << " ms\n";
     out.flush();
     for (int i = 0; i < runs; ++i) {
         for (Subject &subject : subjects) {
-            const Sample s = measure(dpy, damage, damageEvent, display, subject.program, subject.args, settleMs);
+            if (subject.forgetGtkVisuals) {
+                const Atom cache = XInternAtom(dpy, "GDK_VISUALS", True);
+                if (cache != None)
+                    XDeleteProperty(dpy, DefaultRootWindow(dpy), cache);
+                XSync(dpy, False);
+            }
+            const Sample s = measure(dpy, damage, damageEvent, display, subject.program, {}, settleMs);
             subject.frame << s.firstFrameMs;
+            subject.content << s.contentMs;
             subject.mapped << s.mappedMs;
             subject.memory << s.peakMb;
-            out << QStringLiteral("  run %1 %2: mapped %3 ms, first frame %4 ms, peak RSS %5 MB\n")
+            out << QStringLiteral("  run %1 %2: mapped %3 ms, first frame %4 ms, first content %5 ms, peak RSS %6 MB\n")
                        .arg(i + 1)
                        .arg(subject.name, -12)
                        .arg(s.mappedMs, 0, 'f', 0)
                        .arg(s.firstFrameMs, 0, 'f', 0)
+                       .arg(s.contentMs, 0, 'f', 0)
                        .arg(s.peakMb, 0, 'f', 1);
             out.flush();
         }
     }
     out << "median:\n";
     for (const Subject &subject : subjects)
-        out << QStringLiteral("  %1 first frame %2 ms, peak RSS %3 MB (mapped %4 ms)\n")
+        out << QStringLiteral("  %1 first frame %2 ms, first content %3 ms, peak RSS %4 MB (mapped %5 ms)\n")
                    .arg(subject.name, -12)
                    .arg(median(subject.frame), 0, 'f', 0)
+                   .arg(median(subject.content), 0, 'f', 0)
                    .arg(median(subject.memory), 0, 'f', 1)
                    .arg(median(subject.mapped), 0, 'f', 0);
     if (piper.isEmpty())
