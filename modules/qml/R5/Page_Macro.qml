@@ -107,24 +107,22 @@ Item {
         loadActions()
     }
 
-    function renameFile(oldName, newName) {
+    // Entry `index` was renamed in place from oldName to newName.
+    function renameFile(index, oldName, newName) {
         ui_View.renameMacroIniFile(oldName, newName)
         // The file system may refuse the name (taken, or not a valid file name): the
         // entry then keeps the name the file still has.
         var names = ui_View.getMacroIniNames()
-        var renamed = false
+        var oldLeft = false
+        var newThere = false
         for (var i = 0; names && i < names.length; ++i) {
+            if (String(names[i]) === oldName + ".bin")
+                oldLeft = true
             if (String(names[i]) === newName + ".bin")
-                renamed = true
+                newThere = true
         }
-        if (!renamed) {
-            for (var j = 0; j < fileModel.count; ++j) {
-                if (fileModel.get(j).textX === newName) {
-                    fileModel.setProperty(j, "textX", oldName)
-                    break
-                }
-            }
-        }
+        if ((oldLeft || !newThere) && index >= 0 && index < fileModel.count)
+            fileModel.setProperty(index, "textX", oldName)
     }
 
     // ---- steps ----
@@ -321,7 +319,8 @@ Item {
         enabled: !macroPage.isRecordStart
         onListElementClicked: macroPage.loadActions()
         onListElementRightBtnClicked: macroPage.openMenu(index)
-        onEditFileName_completed: macroPage.renameFile(oldName, newName)
+        // The entry being edited is still marked while the signal runs.
+        onEditFileName_completed: macroPage.renameFile(editingIndex, oldName, newName)
     }
 
     // Steps
