@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: MIT
+// The press-gun page in the real program against the simulated mouse: the gun grid, the
+// built-in Y of "Default Value 1", the times cut under cursor return, fire-key tabs, the
+// stored tables, and the key matrix re-sent before the press-gun commands.
+#include "tst_pages_rig.h"
+
+using namespace PagesRig;
+
+namespace {
+
+bool chooseFromList(const Scene &scene, QQuickItem *list, int index)
+{
+    if (!clickAt(scene.view, findItem(list, QStringLiteral("headArea"))))
+        return false;
+    if (!QTest::qWaitFor([&] { return list->property("isSelect").toBool(); }, 3000))
+        return false;
+    if (!clickAt(scene.view, findItem(list, QStringLiteral("entry%1").arg(index))))
+        return false;
+    return QTest::qWaitFor([&] { return !list->property("isSelect").toBool(); }, 3000);
+}
+
+// Clicks a ValueInput (or any text field) and replaces its text, ending with Enter.
+bool enter(const Scene &scene, QQuickItem *field, const QString &text)
+{
+    if (!clickAt(scene.view, field))
+        return false;
+    typeInto(scene.view, text);
+    return true;
+}
+
+QString fieldText(QQuickItem *valueInput)
+{
+    return findItem(valueInput, QStringLiteral("input"))->property("text").toString();
+}
+
+int indexOfCode(const QList<Command> &list, uchar code, bool last)
+{
+    int found = -1;
+    for (int i = 0; i < list.size(); ++i)
+        if (list[i].code() == code) {
+            found = i;
+            if (!last)
+                break;
+        }
+    return found;
+}
+
+} // namespace
+
+class tst_pages_gun : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { installWarningRecorder(); }
+    void cleanupTestCase() { removeWarningRecorder(); }
+    void init() { takeWarnings(); }
+    void cleanup() { QVERIFY2(takeWarnings().isEmpty(), "the pages logged QML warnings"); }
+
+    void systemValueUserValueAndApplyOrder();
+};
+
+void tst_pages_gun::systemValueUserValueAndApplyOrder()
+{
+    std::unique_ptr<QTemporaryDir> dir(Run::prepareFolder());
+    sim::reset();
+    Run run;
+    run.folder = dir->path();
+    run.scenario = [&](Widget *w) {
+        Scene scene(w);
+        QVERIFY(scene.waitStarted());
+        QQuickItem *page = scene.openPage(QStringLiteral("PRESS GUN"), QStringLiteral("_Page_pressGun"));
+        QVERIFY(page);
+        QQuickItem *grid = findItem(page, QStringLiteral("gunGrid"));
+        QQuickItem *yInput = findItem(page, QStringLiteral("yInput"));
+        QQuickItem *timesInput = findItem(page, QStringLiteral("timesInput"));
+        QQuickItem *name = findItem(page, QStringLiteral("nameInput"));
+        QVERIFY(grid && yInput && timesInput && name);
+        // Fire key 1 of the shipped file: game 0, gun 0.
+        QCOMPARE(page->property("gunNo").toInt(), 0);
+        QCOMPARE(name->property("text").toString(), QStringLiteral("VECTOR"));
+        QCOMPARE(fieldText(yInput), QStringLiteral("5"));
+
+        // The grid button shows while the pointer is over the picture; a cell picks gun 10.
+        QQuickItem *gunView = findItem(page, QStringLiteral("gunView"));
+        QQuickItem *gridButton = findItem(page, QStringLiteral("btnGunList"));
+        QVERIFY(!gridButton->isVisible());
+        QTest::mouseMove(scene.view, scenePoint(gunView, 40, 40));
+        QVERIFY(QTest::qWaitFor([&] { return gridButton->isVisible(); }, 3000));
+        QVERIFY(clickAt(scene.view, gridButton));
+        QVERIFY(grid->isVisible());
+        QVERIFY(clickAt(scene.view, findItem(grid, QStringLiteral("gunCell9"))));
+        QVERIFY(!grid->isVisible());
+        QCOMPARE(page->property("gunNo").toInt(), 9);
+        QVERIFY(findItem(page, QStringLiteral("gunPicture"))->property("source").toString().endsWith(
+            QStringLiteral("/gun/0/9.png")));
+        QCOMPARE(name->property("text").toString(), QString());
+        QVERIFY(findItem(page, QStringLiteral("namePlaceholder"))->isVisible());
+
+        // "Default Value 1": the Y field is masked and its content is not what is sent.
+        QCOMPARE(findItem(yInput, QStringLiteral("input"))->property("echoMode").toInt(), 2);   // password
+        QVERIFY(!timesInput->isEnabled());
+        QVERIFY(enter(scene, yInput, QStringLiteral("3")));
+        sim::clearReceived();
+        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))));
+        QVERIFY(waitForCommands(0x04, 1));
+        QList<Command> log = mouseCommands();
+        Command c = log[indexOfCode(log, 0x04, true)];
+        QCOMPARE(int(c.p(1)), 1);    // cursor return
+        QCOMPARE(int(c.p(2)), 1);    // times
+        QCOMPARE(int(c.p(3)), 0);    // x
+        QCOMPARE(int(c.p(4)), 40);   // the built-in Y of game 0, gun 9
+        QCOMPARE(int(c.p(5)), 0);    // fire key 1
+        // The key matrix goes out first, then read-modify-write of the options, then 04H.
+        const int lastMatrix = indexOfCode(log, 0x12, true);
+        QVERIFY(lastMatrix >= 0);
+        QVERIFY(lastMatrix < indexOfCode(log, 0x83, false));
+        QVERIFY(indexOfCode(log, 0x83, false) < indexOfCode(log, 0x03, false));
+        QVERIFY(indexOfCode(log, 0x03, false) < indexOfCode(log, 0x04, false));
+        QCOMPARE(sim::mouseSnapshot().functionOption[3] & 0x08, 0x08);   // recoil on
+
+        // "User Value": Y is shown and sent as entered; with cursor return times * Y <= 127.
+        QVERIFY(chooseFromList(scene, findItem(page, QStringLiteral("sourceList")), 1));
+        QCOMPARE(findItem(yInput, QStringLiteral("input"))->property("echoMode").toInt(), 0);
+        QVERIFY(timesInput->isEnabled());
+        QVERIFY(enter(scene, yInput, QStringLiteral("10")));
+        QCOMPARE(findItem(page, QStringLiteral("rangeText"))->property("text").toString(), QStringLiteral("(0 - 12 )"));
+        QVERIFY(enter(scene, timesInput, QStringLiteral("20")));
+        QCOMPARE(fieldText(timesInput), QStringLiteral("12"));
+        // A larger Y cuts the times already entered.
+        QVERIFY(enter(scene, yInput, QStringLiteral("20")));
+        QCOMPARE(fieldText(timesInput), QStringLiteral("6"));
+        QVERIFY(enter(scene, yInput, QStringLiteral("10")));
+        QVERIFY(enter(scene, timesInput, QStringLiteral("20")));
+        sim::clearReceived();
+        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))));
+        QVERIFY(waitForCommands(0x04, 1));
+        c = commandsWithCode(0x04).last();
+        QCOMPARE(int(c.p(2)), 12);
+        QCOMPARE(int(c.p(4)), 10);
+
+        // Fire key 2 loads its own gun; a new name is kept on Enter.
+        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("fireKeyTab1"))));
+        QCOMPARE(page->property("selectIndex").toInt(), 1);
+        QCOMPARE(page->property("gunNo").toInt(), 1);
+        QCOMPARE(name->property("text").toString(), QStringLiteral("MICRO"));
+        QVERIFY(enter(scene, name, QStringLiteral("Scout")));
+        sim::clearReceived();
+        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))));
+        QVERIFY(waitForCommands(0x04, 1));
+        QCOMPARE(int(commandsWithCode(0x04).last().p(5)), 1);
+        QCOMPARE(int(commandsWithCode(0x04).last().p(4)), 6);   // the record's own Y
+
+        // Another game shows its own pictures.
+        QVERIFY(chooseFromList(scene, findItem(page, QStringLiteral("gameList")), 2));
+        QVERIFY(findItem(page, QStringLiteral("gunPicture"))->property("source").toString().endsWith(
+            QStringLiteral("/gun/2/1.png")));
+        QCOMPARE(name->property("text").toString(), QString());
+    };
+    run.start();
+    QVERIFY2(deviceOk, "the simulated mouse was not admitted");
+    QVERIFY(run.scenarioDone);
+    if (QTest::currentTestFailed())
+        return;
+
+    const QString gun = dir->path() + QStringLiteral("/modules/gun/");
+    QSettings sel(gun + QStringLiteral("selGunData.bin"), QSettings::IniFormat);
+    QCOMPARE(toInts(sel.value(QStringLiteral("gunData/0"))), ints({0, 9, 60, 20}));
+    QCOMPARE(toInts(sel.value(QStringLiteral("gunData/1"))), ints({0, 1, 60, 20}));
+    QSettings game0(gun + QStringLiteral("gunData0.bin"), QSettings::IniFormat);
+    QCOMPARE(game0.value(QStringLiteral("gunData/9")).toStringList(),
+             QStringList({"", "3", "0", "10", "12", "1", "1"}));
+    QCOMPARE(game0.value(QStringLiteral("gunData/1")).toStringList().value(0), QStringLiteral("Scout"));
+    QCOMPARE(game0.value(QStringLiteral("gunData/0")).toStringList().value(0), QStringLiteral("VECTOR"));
+}
+
+QTEST_MAIN(tst_pages_gun)
+#include "tst_pages_gun.moc"
