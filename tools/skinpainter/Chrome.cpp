@@ -163,6 +163,19 @@ static void decoration(Writer &w, const Skin &s, int variant)
     w.save(name, img);
 }
 
+// The emblem of the vendor mark in a 44 x 44 design box: two mirrored blades and a core.
+static void emblemParts(QPainterPath &left, QPainterPath &right, QPainterPath &core)
+{
+    left = QPainterPath();
+    left.moveTo(22, 5); left.lineTo(8, 12); left.lineTo(11, 30); left.lineTo(22, 39);
+    left.lineTo(22, 31); left.lineTo(15, 26); left.lineTo(14, 16); left.lineTo(22, 12);
+    left.closeSubpath();
+    right = QTransform().translate(44, 0).scale(-1, 1).map(left);
+    core = QPainterPath();
+    core.moveTo(22, 15); core.lineTo(28, 20); core.lineTo(22, 30); core.lineTo(16, 20);
+    core.closeSubpath();
+}
+
 // The vendor mark: a made-up angular emblem and the "R5" word mark.
 static void logo(Writer &w, const Skin &s)
 {
@@ -173,15 +186,8 @@ static void logo(Writer &w, const Skin &s)
         {
             QPainter p(&mark);
             p.setRenderHint(QPainter::Antialiasing);
-            // Emblem: a split shield made of two mirrored blades.
-            QPainterPath left, right;
-            left.moveTo(22, 5); left.lineTo(8, 12); left.lineTo(11, 30); left.lineTo(22, 39);
-            left.lineTo(22, 31); left.lineTo(15, 26); left.lineTo(14, 16); left.lineTo(22, 12);
-            left.closeSubpath();
-            right = QTransform().translate(44, 0).scale(-1, 1).map(left);
-            QPainterPath core;
-            core.moveTo(22, 15); core.lineTo(28, 20); core.lineTo(22, 30); core.lineTo(16, 20);
-            core.closeSubpath();
+            QPainterPath left, right, core;
+            emblemParts(left, right, core);
             const QColor face = lit ? s.accent : s.line;
             p.fillPath(left, vgrad(5, 39, mix(face, Qt::white, 0.25), mix(face, Qt::black, 0.25)));
             p.fillPath(right, vgrad(5, 39, mix(face, Qt::white, 0.1), mix(face, Qt::black, 0.4)));
@@ -267,9 +273,11 @@ static void panels(Writer &w, const Skin &s)
         hline(p, r.width() - 60, r.width() - 17, r.height() - 1, mix(s.edge, s.accent, 0.5));
         w.save("list_center/globalsettingBackground.png", img);
     }
-    struct P { const char *name; Glyph mark; };
-    const P pages[] = {{"fnCommonBackground", Glyph::Target}, {"fnKeydefineBackground", Glyph::Mouse},
-                       {"fnMacroBackground", Glyph::Macro}, {"fnColorBackground", Glyph::Palette}};
+    struct P { const char *name; Glyph mark; bool emblem; };
+    // Every page shows the common panel; it carries the vendor emblem, the others a
+    // pictogram of their function.
+    const P pages[] = {{"fnCommonBackground", Glyph::Target, true}, {"fnKeydefineBackground", Glyph::Mouse, false},
+                       {"fnMacroBackground", Glyph::Macro, false}, {"fnColorBackground", Glyph::Palette, false}};
     for (const P &pg : pages) {
         const QString name = QString("list_center/%1.png").arg(pg.name);
         QImage img = w.canvas(name);
@@ -280,7 +288,16 @@ static void panels(Writer &w, const Skin &s)
         for (int y = 12; y < r.height(); y += 12)
             for (int x = 12; x < r.width(); x += 12) p.fillRect(QRect(x, y, 1, 1), QColor(255, 255, 255, 9));
         // Watermark, drawn large and very faint in the lower right.
-        drawGlyph(p, pg.mark, QRect(r.width() - 190, r.height() - 190, 170, 170), withAlpha(s.line, 10));
+        if (pg.emblem) {
+            QPainterPath left, right, core;
+            emblemParts(left, right, core);
+            const QTransform t = QTransform().translate(r.width() - 200, r.height() - 214).scale(4.5, 4.5);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.fillPath(t.map(left.united(right).united(core)), withAlpha(s.line, 9));
+            p.setRenderHint(QPainter::Antialiasing, false);
+        } else {
+            drawGlyph(p, pg.mark, QRect(r.width() - 190, r.height() - 190, 170, 170), withAlpha(s.line, 10));
+        }
         strokeChamfer(p, r, ch, s.edge);
         for (int i = 0; i <= 14; ++i) p.fillRect(QRect(14 - i, i, 1, 1), s.accent);
         hline(p, 14, 160, 0, s.accent);

@@ -497,10 +497,12 @@ void paintGunUi(Writer &w, const Skin &s)
     for (int lit = 0; lit < 2; ++lit) {
         const QString name = lit ? "gun/gunFrame_s.png" : "gun/gunFrame.png";
         QImage img = w.canvas(name);
-        const QRect r(0, 0, 104, 65); // last row and column: the gap to the next cell
+        const QRect r(0, 0, 104, 65); // last row and column: the dark gap to the next cell
         {
+            // Opaque: the grid opens over the page's fields, which must not show through.
             QPainter p(&img);
-            p.fillRect(r, vgrad(0, 65, withAlpha(s.bg2, 240), withAlpha(s.bg0, 240)));
+            p.fillRect(img.rect(), s.bg0);
+            p.fillRect(r, vgrad(0, 65, s.bg2, s.bg0));
             if (lit) p.fillRect(r, vgrad(0, 65, withAlpha(s.accent, 40), withAlpha(s.accent, 8)));
             frameRect(p, r, lit ? s.accent : s.edge);
             cornerBrackets(p, r.adjusted(2, 2, -2, -2), 6, lit ? mix(s.accent, Qt::white, 0.4) : s.lineBright);
