@@ -129,11 +129,13 @@ void drawGlyph(QPainter &p, Glyph g, const QRect &box, const QColor &c)
         const int w = n * 2 / 5, h = n / 2;
         const QRect back(x0 + n / 2 - w / 2 - 2, y0 + n / 2 - h / 2 - 2, w, h);
         const QRect front = back.translated(3, 3);
-        frameRect(p, back, withAlpha(c, 150));
-        p.save(); // the front sheet hides the back one's corner
-        p.setCompositionMode(QPainter::CompositionMode_Clear);
-        p.fillRect(front.adjusted(-1, -1, 0, 0), Qt::transparent);
-        p.restore();
+        // Only the parts of the back sheet that the front one leaves uncovered (with a
+        // one-pixel gap), so the glyph can be drawn straight onto any surface.
+        const QColor dim = withAlpha(c, 150);
+        hline(p, back.left(), back.right(), back.top(), dim);
+        vline(p, back.left(), back.top() + 1, back.bottom(), dim);
+        vline(p, back.right(), back.top() + 1, front.top() - 2, dim);
+        hline(p, back.left() + 1, front.left() - 2, back.bottom(), dim);
         frameRect(p, front, c);
         hline(p, front.left() + 2, front.right() - 2, front.top() + 3, withAlpha(c, 160));
         hline(p, front.left() + 2, front.right() - 3, front.top() + 5, withAlpha(c, 160));

@@ -169,12 +169,10 @@ void drawModel(QImage &img, const Skin &s, bool keyView)
             q.fillPath(m.logo, vgrad(136, 158, mix(s.accent, Qt::white, 0.6), s.accent));
             q.setPen(QPen(withAlpha(s.line, 120), 0.9));
             q.setBrush(Qt::NoBrush);
-            for (const auto &b : buttons)
-                if (&b != &buttons[2]) q.drawPath(b);
+            for (int i = 0; i < buttons.size(); ++i)
+                if (i != 2) q.drawPath(buttons[i]); // the wheel is lit, not outlined
         }
     }
-    QImage glow = light;
-    glowUnder(glow, light, keyView ? s.accent : QColor(255, 255, 255), keyView ? 3 : 6, keyView ? 0.7 : 1.0);
     if (!keyView) {
         // Colour the halo of the strips by the strips themselves rather than white.
         QImage tint = light;
@@ -186,6 +184,8 @@ void drawModel(QImage &img, const Skin &s, bool keyView)
         p.drawImage(0, 0, light);
         return;
     }
+    QImage glow = light;
+    glowUnder(glow, light, s.accent, 3, 0.7);
     QPainter p(&img);
     p.drawImage(0, 0, glow);
 }
