@@ -57,6 +57,13 @@ Item {
         }
     }
 
+    // A press anywhere else, or the menu being switched off, puts the context menu away.
+    onEnabledChanged: if (!enabled) closeMenu()
+    Connections {
+        target: mainIten
+        function onEmptyAreaPressed() { menuProf.closeMenu() }
+    }
+
     QtObject {
         id: priv
         property int currentIndex: 0
@@ -104,6 +111,7 @@ Item {
                             menuProf.openMenu(index, mouse.x, mouse.y)
                             return
                         }
+                        menuProf.closeMenu()
                         if (index === priv.currentIndex)
                             return
                         priv.currentIndex = index

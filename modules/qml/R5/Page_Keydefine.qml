@@ -748,6 +748,14 @@ Item {
                             }
                             Keys.onReturnPressed: commit()
                             Keys.onEnterPressed: commit()
+                            // Underline: marks the number as editable.
+                            Rectangle {
+                                anchors.top: parent.bottom
+                                width: parent.width
+                                height: 1
+                                opacity: 0.6
+                                color: parent.color
+                            }
                         }
                         Text {
                             text: "】" + globalSetting_stringList[97]
@@ -850,6 +858,13 @@ Item {
                     selectedTextColor: "black"
                     Keys.onReturnPressed: keyPage.dropFocus()
                     Keys.onEnterPressed: keyPage.dropFocus()
+                    Rectangle {
+                        anchors.top: parent.bottom
+                        width: parent.width
+                        height: 1
+                        opacity: 0.6
+                        color: parent.color
+                    }
                     // Enter, a press on the window background, reset and apply all end
                     // the edit by taking the focus away.
                     onActiveFocusChanged: {
@@ -910,6 +925,8 @@ Item {
         objectName: "_menu_matrix"
         x: 210
         y: 65
+        // Room for the longest key names ("BACKWARD BUTTON").
+        width: 181
         mdItems: keyListModel
         onListElementClicked: keyPage.showCurrentKey()
     }

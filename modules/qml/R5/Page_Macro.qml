@@ -215,6 +215,13 @@ Item {
     onVisibleChanged: {
         if (!visible && isRecordStart)
             stopRecording()
+        if (!visible)
+            closeMenu()
+    }
+
+    Connections {
+        target: mainIten
+        function onEmptyAreaPressed() { macroPage.closeMenu() }
     }
 
     // ---- context menu of a macro file ----
@@ -317,7 +324,10 @@ Item {
         color: "#80000000"
         mdItems: fileModel
         enabled: !macroPage.isRecordStart
-        onListElementClicked: macroPage.loadActions()
+        onListElementClicked: {
+            macroPage.closeMenu()
+            macroPage.loadActions()
+        }
         onListElementRightBtnClicked: macroPage.openMenu(index)
         // The entry being edited is still marked while the signal runs.
         onEditFileName_completed: macroPage.renameFile(editingIndex, oldName, newName)
