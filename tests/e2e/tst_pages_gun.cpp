@@ -33,16 +33,12 @@ QString fieldText(QQuickItem *valueInput)
     return findItem(valueInput, QStringLiteral("input"))->property("text").toString();
 }
 
-int indexOfCode(const QList<Command> &list, uchar code, bool last)
+int lastIndexOfCode(const QList<Command> &list, uchar code)
 {
-    int found = -1;
-    for (int i = 0; i < list.size(); ++i)
-        if (list[i].code() == code) {
-            found = i;
-            if (!last)
-                break;
-        }
-    return found;
+    for (int i = list.size() - 1; i >= 0; --i)
+        if (list[i].code() == code)
+            return i;
+    return -1;
 }
 
 } // namespace
@@ -104,18 +100,22 @@ void tst_pages_gun::systemValueUserValueAndApplyOrder()
         QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))));
         QVERIFY(waitForCommands(0x04, 1));
         QList<Command> log = mouseCommands();
-        Command c = log[indexOfCode(log, 0x04, true)];
+        Command c = log[lastIndexOfCode(log, 0x04)];
         QCOMPARE(int(c.p(1)), 1);    // cursor return
         QCOMPARE(int(c.p(2)), 1);    // times
         QCOMPARE(int(c.p(3)), 0);    // x
         QCOMPARE(int(c.p(4)), 40);   // the built-in Y of game 0, gun 9
         QCOMPARE(int(c.p(5)), 0);    // fire key 1
-        // The key matrix goes out first, then read-modify-write of the options, then 04H.
-        const int lastMatrix = indexOfCode(log, 0x12, true);
+        // The key matrix goes out first; the press gun ends the apply with a read-modify-write
+        // of the options and then 04H.
+        const int n = log.size();
+        QVERIFY(n >= 4);
+        QCOMPARE(int(log[n - 3].code()), 0x83);
+        QCOMPARE(int(log[n - 2].code()), 0x03);
+        QCOMPARE(int(log[n - 1].code()), 0x04);
+        const int lastMatrix = lastIndexOfCode(log, 0x12);
         QVERIFY(lastMatrix >= 0);
-        QVERIFY(lastMatrix < indexOfCode(log, 0x83, false));
-        QVERIFY(indexOfCode(log, 0x83, false) < indexOfCode(log, 0x03, false));
-        QVERIFY(indexOfCode(log, 0x03, false) < indexOfCode(log, 0x04, false));
+        QVERIFY(lastMatrix < n - 3);
         QCOMPARE(sim::mouseSnapshot().functionOption[3] & 0x08, 0x08);   // recoil on
 
         // "User Value": Y is shown and sent as entered; with cursor return times * Y <= 127.

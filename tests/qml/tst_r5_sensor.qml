@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+// The sensor page against a recording ui_View: DPI codes of every menu value, report-rate
+// bytes both ways, odd stage counts and stages from the device, and the order of apply.
+import QtQuick 2.15
+import QtTest 1.2
+import "../../modules/qml/R5"
+import "../../modules/qml/basic"
+
+ControlScene {
+    id: scene
+
+    globalSetting_stringList: {
+        var list = ["Arial", "OPTIONS"]
+        for (var i = 2; i < 141; ++i)
+            list.push("S" + i)
+        return list
+    }
+    property url sourceBtnGroup2_FILLER_0: "img/cell0.png"
+    property url sourceBtnGroup2_FILLER_1: "img/cell1.png"
+    property url sourcePalette: "img/palette.png"
+    property url sourcePaletteIndex: ""
+    property url sourceInputValue: ""
+    property url sourceFnCommonBackground: ""
+    property url sourceFram2btn: ""
+    property url sourceReset0: ""
+    property url sourceReset1: ""
+    property url sourceApply0: ""
+    property url sourceApply1: ""
+
+    KeyCodeString { id: _KeyCodeString }
+    Item {
+        id: mainIten
+        signal emptyAreaPressed()
+        function setProtectUI(interval) {}
+    }
+    Item {
+        id: downItem
+        signal btnTotalResetClicked()
+        signal btnTotalApplyClicked()
+    }
+
+    ui_View: QtObject {
+        property var calls: []
+        property bool logoLed: false
+        property int stages: 8
+        property var rate: 2
+        property var stage: 2
+        property var dpi: []
+        function clear() { calls = [] }
+        function log(text) { calls.push(text) }
+        function playMedia_Index(i) {}
+        function chkIsLogoLedWork() { return logoLed }
+        function ui_91H_SyncDPI() { return stages }
+        function ui_81H_GetReportRate() { return rate }
+        function getCursorSpeed() { return 7 }
+        function getVerticalScrollLines() { return 1 }
+        function getDoubleClickSpeed() { return 9 }
+        function ui_8BH_GetCurrentDPIStage() { return stage }
+        function ui_91H_GetDPISet() { return dpi }
+        function ui_90H_GetLED8StageColor(type) { return [] }
+        function loadDefaultProfile(id) { return [] }
+        function ui_11H_SetDPISet(n, codes, values) { log("11H " + n + " " + codes.join(",") + " " + values.join(",")) }
+        function ui_10H_SetLED8StageColor(type, list) { log("10H " + type) }
+        function ui_01H_SetReportRate(r) { log("01H " + r) }
+        function setCursorSpeed(s) { log("cursor " + s) }
+        function setVerticalScrollLines(s) { log("lines " + s) }
+        function setDoubleClickSpeed(s) { log("double " + s) }
+        function ui_0BH_SetCurrentDPIStage(s) { log("0BH " + s) }
+    }
+
+    Page_Sensor { id: page }
+
+    TestCase {
+        name: "R5Sensor"
+        when: windowShown
+
+        function init() {
+            ui_View.clear()
+            ui_View.stages = 8
+            ui_View.rate = 2
+            ui_View.stage = 2
+            ui_View.dpi = []
+        }
+
+        function test_dpi_codes() {
+            var menu = [0, 600, 800, 1000, 1200, 1600, 1800, 2000, 2500, 3000, 3200, 3500, 4000, 4500,
+                        5000, 6000, 6400, 12000]
+            var codes = [0x80, 6, 8, 10, 12, 16, 18, 20, 25, 30, 32, 35, 40, 45, 50, 60, 64, 120]
+            for (var i = 0; i < menu.length; ++i)
+                compare(page.dpiCode(menu[i]), codes[i], "value " + menu[i])
+            // Values outside the menu (the built-in 8000, junk) switch the stage off.
+            compare(page.dpiCode(8000), 0x80)
+            compare(page.dpiCode(650), 0x80)
+            compare(page.dpiCode(-600), 0x80)
+            compare(page.dpiCode("x"), 0x80)
+            compare(page.dpiCode("1600"), 16)   // profile values come back as text
+        }
+
+        function test_report_rate_both_ways() {
+            compare([0, 1, 2, 3].map(page.rateByte), [8, 4, 2, 1])
+            compare([8, 4, 2, 1].map(page.rateIndex), [0, 1, 2, 3])
+            compare(page.rateIndex(0), 3)        // nothing set reads as 1000 Hz
+            compare(page.rateIndex(0x10), 0)     // a byte past 125 Hz stays at 125 Hz
+            compare(page.rateIndex(0x0C), 1)     // lowest set bit decides
+            compare(page.rateIndex("2"), 2)
+        }
+
+        function test_init_with_odd_device_answers() {
+            ui_View.stages = 0
+            ui_View.stage = 0
+            page.initUI()
+            compare(page.dpiMAXStage, 8)
+            compare(findChild(page, "dpiGroup").currentIndex, 0)
+            // Without stored stages the built-in ones stay.
+            compare(findChild(page, "dpiGroup").valueForIndex, [1000, 2000, 4000, 8000, 0, 0, 0, 0])
+
+            ui_View.stages = 3
+            ui_View.stage = 9
+            ui_View.dpi = ["400", "800", "1600", "3200", "0", "0", "0", "0"]
+            page.initUI()
+            compare(page.dpiMAXStage, 3)
+            compare(findChild(page, "dpiGroup").currentIndex, 7)
+            compare(findChild(page, "indicatorGroup").currentIndex, 7)
+            compare(findChild(page, "dpiGroup").valueForIndex, [400, 800, 1600, 3200, 0, 0, 0, 0])
+            compare(findChild(page, "cursorSlider").currentIndex, 7)
+            compare(findChild(page, "linesSlider").currentIndex, 1)
+            compare(findChild(page, "doubleClickSlider").currentIndex, 9)
+            compare(ui_View.calls, [])           // reading sends nothing
+
+            ui_View.stages = 12
+            page.initUI()
+            compare(page.dpiMAXStage, 8)
+        }
+
+        function test_apply_order() {
+            ui_View.rate = 4
+            ui_View.stage = 3
+            page.initUI()
+            ui_View.clear()
+            downItem.btnTotalApplyClicked()
+            compare(ui_View.calls, ["01H 4", "cursor 7", "lines 1", "double 9", "0BH 3"])
+        }
+
+        function test_reset_without_factory_values_changes_nothing() {
+            page.initUI()
+            ui_View.clear()
+            page.pageReset()
+            compare(ui_View.calls, [])
+            compare(findChild(page, "cursorSlider").currentIndex, 7)
+        }
+    }
+}
