@@ -155,6 +155,37 @@ private slots:
         QVERIFY(run.scenarioDone);
     }
 
+    // A bound macro renamed on the macro page stays bound: back on the key page its key
+    // still shows it, and a change of play mode keeps the slot.
+    void renamedBoundMacroKeepsItsKey()
+    {
+        begin();
+        writeMacro(dir->path(), "Macro. 001", {down("A"), up("A")}, 0, 1, 1);
+        writeKeydefine(dir->path(), 1, 9, {9, 0, 1, 0});
+        run.scenario = [&](Scene &s) {
+            QVERIFY(s.openPage(0));
+            QVERIFY(s.choose("_menu_matrix", keyListIndex(9)));
+            QCOMPARE(s.current("_menu_macro"), 0);
+            QVERIFY(s.openPage(1));
+            QQuickItem *menu = s.item("macroMenu");
+            QVERIFY(s.click(fileEntry(s, 0), Qt::RightButton));
+            QVERIFY(QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1; }, 3000));
+            QVERIFY(s.click("macroMenu_rename"));
+            QVERIFY(QTest::qWaitFor([&] { return s.prop("_fileList", "editingIndex").toInt() == 0; }, 3000));
+            QTest::keyClicks(s.view, "Jump");
+            QTest::keyClick(s.view, Qt::Key_Return);
+            QVERIFY(QTest::qWaitFor([] { return QFile::exists(macroPath("Jump")); }, 3000));
+            QVERIFY(s.openPage(0));
+            QCOMPARE(s.current("_menu_function"), 4);
+            QCOMPARE(s.current("_menu_macro"), 0);
+            QVERIFY(s.click("rbtnMacro1"));
+            QCOMPARE(s.record(9), (QList<int>{9, 1, 1, 0}));
+            QCOMPARE(macroConfig("Jump"), (QList<int>{0, 1}));
+        };
+        run.start();
+        QVERIFY(run.scenarioDone);
+    }
+
     // Macro files: rename in place (refused names keep the old one), import over the
     // current macro, delete with the following entry becoming current.
     void fileOperations()

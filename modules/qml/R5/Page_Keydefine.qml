@@ -278,9 +278,12 @@ Item {
         return Math.max(0, Math.min(255, toInt(_input_fireCount.text, 10)))
     }
 
+    // Runs when the count field loses focus; the field also loses it when another
+    // function hides it, and then the count belongs to no fire record.
     function commitFireCount() {
         _input_fireCount.text = String(fireCount())
-        setFire()
+        if (_menu_function.defaultIndex === fnFire)
+            setFire()
     }
 
     function setFire() {
@@ -492,12 +495,10 @@ Item {
         apply()
     }
 
-    // A capture field left armed on a hidden page would take keys typed elsewhere.
-    onVisibleChanged: {
-        if (!visible && (_input_keyboard.isSelect || _input_combo1.isSelect
-                         || _input_combo2.isSelect || _input_fire.isSelect))
-            showCurrentKey()
-    }
+    // Shown again, the page re-reads the macro names (the macro page may have renamed
+    // one) so a macro record keeps pointing at its file. Hidden, it disarms its capture
+    // fields, which would otherwise take keys typed on other pages.
+    onVisibleChanged: showCurrentKey()
 
     Connections {
         target: downItem
