@@ -302,7 +302,9 @@ private slots:
         QCOMPARE(run.warnings.at(0).caption, QString("Shell Test"));
         QCOMPARE(run.shows.shows, 0);
         QCOMPARE(run.logAtLoopStart, QString());
-        QVERIFY(linesEqual("Device Error") >= 1);
+        // The check that came during the box was put off rather than run inside the
+        // first one, and the window had closed before its turn came.
+        QCOMPARE(linesEqual("Device Error"), 1);
         QCOMPARE(linesEqual("Device Connect"), 0);
         QVERIFY(!deviceOk);
     }
