@@ -5,6 +5,7 @@
 #include <QSocketNotifier>
 
 #ifdef R5_HAVE_UDEV
+#include <QFileInfo>
 #include <libudev.h>
 #endif
 
@@ -12,8 +13,11 @@ DeviceChangeMonitor::DeviceChangeMonitor(QObject *parent) : QObject(parent)
 {
 #ifdef R5_HAVE_UDEV
     udevContext = udev_new();
+    // Events come from the udev daemon once it has set up the node (and its access
+    // rights). Where no daemon runs, as in many containers, only the kernel reports.
+    const bool daemonRuns = QFileInfo::exists(QStringLiteral("/run/udev/control"));
     if (udevContext)
-        monitor = udev_monitor_new_from_netlink(udevContext, "udev");
+        monitor = udev_monitor_new_from_netlink(udevContext, daemonRuns ? "udev" : "kernel");
     if (monitor && udev_monitor_filter_add_match_subsystem_devtype(monitor, "hidraw", nullptr) >= 0
         && udev_monitor_enable_receiving(monitor) >= 0) {
         // The monitor socket is non-blocking, so readPending can drain it in a loop.
