@@ -56,9 +56,22 @@ private slots:
     void init() { takeWarnings(); }
     void cleanup() { QVERIFY2(takeWarnings().isEmpty(), "the pages logged QML warnings"); }
 
+    void ledSlotsFollowTheTable();
     void effectOptionsLightOffColoursAndReset();
     void staticLightSurvivesRestart();
 };
+
+// The two light slots were added after the fixed table of 91; the table keeps its order.
+void tst_pages_color::ledSlotsFollowTheTable()
+{
+    const QMetaObject &mo = myQQuickView::staticMetaObject;
+    const int first = mo.indexOfSlot("syncFW()");
+    const int last = mo.indexOfSlot("ui_93H_GetMacroKey(uchar)");
+    QVERIFY(first >= 0);
+    QCOMPARE(last - first, 90);
+    QCOMPARE(mo.indexOfSlot("getLedPowerOn()"), last + 1);
+    QCOMPARE(mo.indexOfSlot("getDefaultLedPowerOn()"), last + 2);
+}
 
 void tst_pages_color::effectOptionsLightOffColoursAndReset()
 {
