@@ -43,6 +43,7 @@ void Hid_Thread::runSet(const Cmd::Command &cmd, const Params &params, const uch
     }
     // The previous transfer has freed the link; its task is at most returning.
     sendFuture.waitForFinished();
+    handOver();
     sendFuture = QtConcurrent::run(QThreadPool::globalInstance(), this, &Hid_Thread::hidSend, length, cmd.ack);
     if (cmd.pause)
         QThread::msleep(8);

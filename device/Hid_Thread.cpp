@@ -2,7 +2,6 @@
 // Device link life cycle, discovery of the two HID interfaces and their opening.
 // The device list is only read or changed under devicesLock.
 #include "Hid_Thread.h"
-#include <QMutexLocker>
 #include <hidapi.h>
 
 Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent) {}
@@ -13,6 +12,7 @@ Hid_Thread::~Hid_Thread()
     // outlive the object whose buffers and handles it uses.
     stopWatch();
     sendFuture.waitForFinished();
+    handOver();
     closeCmdDevice();
     closeEventDevice();
 }
@@ -52,26 +52,26 @@ void Hid_Thread::scanDevices(const QList<DeviceInfo> &catalogue)
         hid_free_enumeration(chain);
     }
 
-    QMutexLocker lock(&devicesLock);
+    std::lock_guard<std::mutex> lock(devicesLock);
     devices = list;
 }
 
 QList<DeviceEntry> Hid_Thread::deviceList() const
 {
-    QMutexLocker lock(&devicesLock);
+    std::lock_guard<std::mutex> lock(devicesLock);
     return devices;
 }
 
 int Hid_Thread::currentFamily() const
 {
-    QMutexLocker lock(&devicesLock);
+    std::lock_guard<std::mutex> lock(devicesLock);
     const uint index = curDevice.load();
     return index < uint(devices.size()) ? devices.at(int(index)).type : -1;
 }
 
 QString Hid_Thread::pathOf(uint index, bool event) const
 {
-    QMutexLocker lock(&devicesLock);
+    std::lock_guard<std::mutex> lock(devicesLock);
     if (index >= uint(devices.size()))
         return QString();
     const DeviceEntry &e = devices.at(int(index));
@@ -80,7 +80,7 @@ QString Hid_Thread::pathOf(uint index, bool event) const
 
 uint Hid_Thread::reportLengthOf(uint index) const
 {
-    QMutexLocker lock(&devicesLock);
+    std::lock_guard<std::mutex> lock(devicesLock);
     return index < uint(devices.size()) ? devices.at(int(index)).reportLength : 0;
 }
 
@@ -88,7 +88,7 @@ void Hid_Thread::clearPath(uint index, bool event, const QString &failedPath)
 {
     // Only the path that failed is forgotten: a scan that ran in between has
     // already put a fresh one there.
-    QMutexLocker lock(&devicesLock);
+    std::lock_guard<std::mutex> lock(devicesLock);
     if (index >= uint(devices.size()))
         return;
     QString &path = event ? devices[int(index)].path2 : devices[int(index)].path;

@@ -11,6 +11,7 @@
 #include <array>
 #include <atomic>
 #include <initializer_list>
+#include <mutex>
 
 namespace Cmd { struct Command; }
 
@@ -123,10 +124,13 @@ private:
     void armAck();      // ackReceived = false, before the report it acknowledges goes out
     void awaitAck();    // the 64 ms (or 128 ms) pause itself
     bool endTransfer(bool result, uchar *report = nullptr);
+    // Explicit hand-over point between the GUI thread and a pool task (buffers before a
+    // transfer, handles after it), independent of the pool's and the futures' internals.
+    void handOver() { handOverCount.fetch_add(1, std::memory_order_acq_rel); }
 
     // Field layout follows the transport's data model; the device list is guarded
     // because a scan replaces it while pool transfers and the watch loop read it.
-    mutable QMutex devicesLock;
+    mutable std::mutex devicesLock;
     QList<DeviceEntry> devices;
     std::atomic<uint> curDevice{1};
     hid_device *cmdHandle = nullptr;     // only the holder of the link touches it
@@ -139,5 +143,6 @@ private:
     uchar outReport[9] = {};
     uchar inReport[9] = {};
     uchar bulkBuf[512] = {};
+    std::atomic<unsigned> handOverCount{0};
     bool warningOpen = false;   // "Can not detect" box on screen; GUI thread only
 };

@@ -39,8 +39,10 @@ bool Hid_Thread::endTransfer(bool result, uchar *report)
 {
     delete[] report;
     closeCmdDevice();
-    // Last touch of the object: once the link is free the next holder owns everything.
+    // Once the link is free the next holder owns buffers and handle; the hand-over
+    // after it is the transfer's last touch of the object.
     linkIdle.store(true);
+    handOver();
     return result;
 }
 
@@ -66,6 +68,7 @@ void Hid_Thread::waitAck()
 
 bool Hid_Thread::hidSend(int length, bool wait)
 {
+    handOver();
     // The entry is fixed for the whole transfer even if the current device changes meanwhile.
     const uint index = curDevice.load();
     if (demoMode.load() || !openCmdDevice(index))
@@ -153,6 +156,7 @@ void Hid_Thread::startWatch(uint index)
 {
     watchRunning.store(false);
     watchFuture.waitForFinished();
+    handOver();
     watchRunning.store(true);
     watchFuture = QtConcurrent::run(QThreadPool::globalInstance(), this, &Hid_Thread::watchLoop, index);
 }
@@ -163,12 +167,16 @@ void Hid_Thread::stopWatch()
     // still be closing the event interface.
     watchRunning.store(false);
     watchFuture.waitForFinished();
+    handOver();
 }
 
 void Hid_Thread::watchLoop(uint index)
 {
-    if (pathOf(index, true).isEmpty())
+    handOver();
+    if (pathOf(index, true).isEmpty()) {
+        handOver();
         return;
+    }
 
     // The loop lives as long as the link; giving its pool slot back keeps write
     // transfers from queuing behind it on a pool with few threads.
@@ -188,5 +196,6 @@ void Hid_Thread::watchLoop(uint index)
             ackReceived.store(true);
         closeEventDevice();
     }
+    handOver();
     pool->reserveThread();
 }

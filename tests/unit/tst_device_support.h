@@ -5,10 +5,10 @@
 #include "LinkState.h"
 #include "UserDialogs.h"
 #include <QCloseEvent>
-#include <QMutex>
 #include <QSettings>
 #include <QStringList>
 #include <QWidget>
+#include <mutex>
 
 // Collects every debug line while alive (lines from any thread).
 class DebugCapture
@@ -16,7 +16,7 @@ class DebugCapture
 public:
     DebugCapture()
     {
-        QMutexLocker lock(&mutex());
+        std::lock_guard<std::mutex> lock(mutex());
         lines().clear();
         previous = qInstallMessageHandler(&DebugCapture::handler);
     }
@@ -24,7 +24,7 @@ public:
 
     static QStringList captured()
     {
-        QMutexLocker lock(&mutex());
+        std::lock_guard<std::mutex> lock(mutex());
         return lines();
     }
     static int count(const QString &line) { return captured().count(line); }
@@ -33,7 +33,7 @@ private:
     static void handler(QtMsgType type, const QMessageLogContext &, const QString &msg)
     {
         if (type == QtDebugMsg) {
-            QMutexLocker lock(&mutex());
+            std::lock_guard<std::mutex> lock(mutex());
             lines().append(msg);
         }
     }
@@ -42,9 +42,9 @@ private:
         static QStringList l;
         return l;
     }
-    static QMutex &mutex()
+    static std::mutex &mutex()
     {
-        static QMutex m;
+        static std::mutex m;
         return m;
     }
     QtMessageHandler previous = nullptr;

@@ -34,7 +34,7 @@ public:
     };
     ReportClock()
     {
-        QMutexLocker lock(&mutex());
+        std::lock_guard<std::mutex> lock(mutex());
         stamps().clear();
         timer().start();
         QLoggingCategory::setFilterRules("r5.sim.debug=true");
@@ -47,7 +47,7 @@ public:
     }
     static QList<Stamp> taken()
     {
-        QMutexLocker lock(&mutex());
+        std::lock_guard<std::mutex> lock(mutex());
         return stamps();
     }
 
@@ -56,7 +56,7 @@ private:
     {
         if (qstrcmp(ctx.category, "r5.sim") != 0)
             return;
-        QMutexLocker lock(&mutex());
+        std::lock_guard<std::mutex> lock(mutex());
         if (msg.contains("feature"))
             stamps().append({timer().elapsed(), "feature"});
         else if (msg.contains("bulk out"))
@@ -72,9 +72,9 @@ private:
         static QElapsedTimer t;
         return t;
     }
-    static QMutex &mutex()
+    static std::mutex &mutex()
     {
-        static QMutex m;
+        static std::mutex m;
         return m;
     }
     QtMessageHandler previous = nullptr;
