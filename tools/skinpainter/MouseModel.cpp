@@ -157,14 +157,14 @@ void drawModel(QImage &img, const Skin &s, bool keyView)
             q.drawPolygon(QTransform().translate(0, 3).map(dn));
         } else {
             // Light zones: two flank strips in a spectrum, the wheel and the emblem.
-            QLinearGradient spec(0, 96, 0, 186);
-            spec.setColorAt(0.0, QColor(255, 40, 60));
-            spec.setColorAt(0.3, QColor(255, 0, 200));
-            spec.setColorAt(0.55, QColor(60, 80, 255));
-            spec.setColorAt(0.8, QColor(0, 220, 255));
-            spec.setColorAt(1.0, QColor(40, 255, 140));
-            q.fillPath(m.lightLeft, spec);
-            q.fillPath(m.lightRight, spec);
+            QLinearGradient sheen(0, 96, 0, 186);
+            sheen.setColorAt(0.0, QColor(255, 40, 60));
+            sheen.setColorAt(0.3, QColor(255, 0, 200));
+            sheen.setColorAt(0.55, QColor(60, 80, 255));
+            sheen.setColorAt(0.8, QColor(0, 220, 255));
+            sheen.setColorAt(1.0, QColor(40, 255, 140));
+            q.fillPath(m.lightLeft, sheen);
+            q.fillPath(m.lightRight, sheen);
             q.fillPath(m.wheel, vgrad(22, 47, QColor(255, 60, 80), QColor(255, 0, 200)));
             q.fillPath(m.logo, vgrad(136, 158, mix(s.accent, Qt::white, 0.6), s.accent));
             q.setPen(QPen(withAlpha(s.line, 120), 0.9));
