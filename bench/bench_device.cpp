@@ -107,10 +107,12 @@ int main(int argc, char **argv)
     // DPI read: command report, answer report, one 32-byte bulk report; no fixed pauses.
     std::vector<double> readMs;
     uchar stages = 0, codes[8];
+    int readsFailed = 0;
     for (int i = 0; i < 300; ++i) {
         QElapsedTimer t;
         t.start();
-        link.hid_91H_GetDPISet(stages, codes);
+        if (!link.hid_91H_GetDPISet(stages, codes))
+            ++readsFailed;
         readMs.push_back(t.nsecsElapsed() / 1e6);
     }
 
@@ -132,8 +134,9 @@ int main(int argc, char **argv)
     std::printf("  the same pauses slept alone on this machine:  %8.3f ms  -> program's own share %6.3f ms\n",
                 median(pausesMs), write - median(pausesMs));
     std::printf("  12H slot call on the GUI thread:              %8.3f ms\n", median(slotMs));
-    std::printf("  91H DPI read, 8 bytes:                        %8.3f ms  protocol minimum %6.1f ms  added %6.3f ms\n",
-                read, readMin, read - readMin);
+    std::printf("  91H DPI read, 8 bytes:                        %8.1f us  protocol minimum %6.1f ms  added %6.3f ms"
+                "  (%d of %zu reads failed)\n",
+                read * 1000.0, readMin, read - readMin, readsFailed, readMs.size());
     std::printf("  idle watch loop CPU share:                    %8.3f %% of one core (process total over %.1f s)\n",
                 share, wall.nsecsElapsed() / 1e9);
     return 0;
