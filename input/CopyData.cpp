@@ -7,6 +7,8 @@
 #include <QThread>
 #include <QWidget>
 #include <climits>
+#include <condition_variable>
+#include <mutex>
 #include <cstring>
 
 CopyDataEvent::CopyDataEvent(quintptr dwData, const QByteArray &bytes)
@@ -61,8 +63,27 @@ void CopyData::setFilter(CopyDataCallback callback, QCoreApplication *app, void 
 
 bool CopyData::send(const QString &windowTitle, const COPYDATASTRUCT &copyData, QObject *excludeWindow)
 {
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    if (!app)
         return false;
+    if (app->thread() != QThread::currentThread()) {
+        // Window lookup and delivery belong to the GUI thread; the sender waits as it would
+        // for a sent window message. The caller's data is handed over under our own lock,
+        // so the hand-over does not depend on Qt's event queue being a barrier.
+        std::mutex lock;
+        std::condition_variable finished;
+        bool done = false;
+        bool result = false;
+        std::unique_lock<std::mutex> waiting(lock);
+        QMetaObject::invokeMethod(app, [&] {
+            std::lock_guard<std::mutex> held(lock);
+            result = send(windowTitle, copyData, excludeWindow);
+            done = true;
+            finished.notify_one();
+        }, Qt::QueuedConnection);
+        finished.wait(waiting, [&] { return done; });
+        return result;
+    }
     QWidget *target = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *w : windows) {
@@ -78,14 +99,7 @@ bool CopyData::send(const QString &windowTitle, const COPYDATASTRUCT &copyData, 
     if (copyData.lpData && copyData.cbData > 0 && copyData.cbData <= quint32(INT_MAX))
         bytes = QByteArray(static_cast<const char *>(copyData.lpData), int(copyData.cbData));
     CopyDataEvent message(copyData.dwData, bytes);
-    if (target->thread() == QThread::currentThread()) {
-        QCoreApplication::sendEvent(target, &message);
-    } else {
-        // Synchronous like the window message it stands for: wait for the receiver.
-        QMetaObject::invokeMethod(
-            target, [target, &message] { QCoreApplication::sendEvent(target, &message); },
-            Qt::BlockingQueuedConnection);
-    }
+    QCoreApplication::sendEvent(target, &message);
     return true;
 }
 
