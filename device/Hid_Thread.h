@@ -123,7 +123,11 @@ private:
 
     void armAck();      // ackReceived = false, before the report it acknowledges goes out
     void awaitAck();    // the 64 ms (or 128 ms) pause itself
-    bool endTransfer(bool result, uchar *report = nullptr);
+    bool endTransfer(bool result);
+    // Steps both transfers share: the (optionally scrambled) command report, and the
+    // report size and chunk of a bulk phase (false when the entry has no report length).
+    bool sendCommandReport(uint index, bool scrambled, const SecrecyCode &code);
+    bool bulkGeometry(uint index, int &length, int &reportLength, int &chunk) const;
     // Explicit hand-over point between the GUI thread and a pool task (buffers before a
     // transfer, handles after it), independent of the pool's and the futures' internals.
     void handOver() { handOverCount.fetch_add(1, std::memory_order_acq_rel); }

@@ -35,9 +35,8 @@ bool Hid_Thread::waitLinkIdle()
     return false;
 }
 
-bool Hid_Thread::endTransfer(bool result, uchar *report)
+bool Hid_Thread::endTransfer(bool result)
 {
-    delete[] report;
     closeCmdDevice();
     // Once the link is free the next holder owns buffers and handle; the hand-over
     // after it is the transfer's last touch of the object.
@@ -66,6 +65,23 @@ void Hid_Thread::waitAck()
     awaitAck();
 }
 
+bool Hid_Thread::sendCommandReport(uint index, bool scrambled, const SecrecyCode &code)
+{
+    if (scrambled)
+        Framing::scramble(outReport + 1, code.data());
+    return openCmdDevice(index) && hid_send_feature_report(cmdHandle, outReport, Framing::ReportSize) >= 0;
+}
+
+bool Hid_Thread::bulkGeometry(uint index, int &length, int &reportLength, int &chunk) const
+{
+    reportLength = int(reportLengthOf(index));
+    if (reportLength <= 0)
+        return false;
+    length = std::min(length, BulkCapacity);
+    chunk = length >= reportLength ? reportLength : length;
+    return true;
+}
+
 bool Hid_Thread::hidSend(int length, bool wait)
 {
     handOver();
@@ -74,39 +90,31 @@ bool Hid_Thread::hidSend(int length, bool wait)
     if (demoMode.load() || !openCmdDevice(index))
         return endTransfer(false);
 
-    if (encodeOn.load()) {
-        const SecrecyCode code = secrecyCode();
-        Framing::scramble(outReport + 1, code.data());
-    }
-
     // The flag is cleared before the report leaves, so that an acknowledgement
     // arriving at once is not wiped out by the wait that follows.
     if (wait)
         armAck();
-    if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, outReport, Framing::ReportSize) < 0)
+    if (!sendCommandReport(index, encodeOn.load(), secrecyCode()))
         return endTransfer(false);
     if (wait)
         awaitAck();
 
     if (length > 0) {
-        const int reportLength = int(reportLengthOf(index));
-        if (reportLength <= 0)
+        int reportLength = 0, chunk = 0;
+        if (!bulkGeometry(index, length, reportLength, chunk))
             return endTransfer(false);
-        length = std::min(length, BulkCapacity);
-        const int chunk = length >= reportLength ? reportLength : length;
-        uchar *report = new uchar[size_t(reportLength) + 1];
+        std::vector<uchar> report(size_t(reportLength) + 1);
         for (int offset = 0; offset < length; offset += chunk) {
-            std::memset(report, 0, size_t(reportLength) + 1);
-            std::memcpy(report + 1, bulkBuf + offset, size_t(std::min(chunk, length - offset)));
+            std::fill(report.begin(), report.end(), 0);
+            std::memcpy(report.data() + 1, bulkBuf + offset, size_t(std::min(chunk, length - offset)));
             if (wait && offset + chunk >= length)
                 armAck();
-            if (!openCmdDevice(index) || hid_write(cmdHandle, report, size_t(reportLength) + 1) < 0)
-                return endTransfer(false, report);
+            if (!openCmdDevice(index) || hid_write(cmdHandle, report.data(), report.size()) < 0)
+                return endTransfer(false);
             QThread::msleep(BulkPacingMs);
         }
         if (wait)
             awaitAck();
-        delete[] report;
     }
     return endTransfer(true);
 }
@@ -119,32 +127,26 @@ bool Hid_Thread::hidRead(int length)
 
     const bool scrambled = encodeOn.load();
     const SecrecyCode code = secrecyCode();
-    if (scrambled)
-        Framing::scramble(outReport + 1, code.data());
-
-    if (!openCmdDevice(index) || hid_send_feature_report(cmdHandle, outReport, Framing::ReportSize) < 0)
+    if (!sendCommandReport(index, scrambled, code))
         return endTransfer(false);
     if (!openCmdDevice(index) || hid_get_feature_report(cmdHandle, inReport, Framing::ReportSize) < 0)
         return endTransfer(false);
 
     if (length > 0) {
         // The answer block of a bulk exchange stays as received.
-        const int reportLength = int(reportLengthOf(index));
-        if (reportLength <= 0)
+        int reportLength = 0, chunk = 0;
+        if (!bulkGeometry(index, length, reportLength, chunk))
             return endTransfer(false);
-        length = std::min(length, BulkCapacity);
-        const int chunk = length >= reportLength ? reportLength : length;
-        uchar *buffer = new uchar[size_t(reportLength) + 1];
+        std::vector<uchar> buffer(size_t(reportLength) + 1);
         for (int offset = 0; offset < length; offset += chunk) {
-            std::memset(buffer, 0, size_t(reportLength) + 1);
-            if (!openCmdDevice(index))
-                return endTransfer(false, buffer);
+            std::fill(buffer.begin(), buffer.end(), 0);
             // 0 means the time ran out: the device sent fewer reports than announced.
-            if (hid_read_timeout(cmdHandle, buffer, size_t(reportLength) + 1, BulkReadTimeoutMs) <= 0)
-                return endTransfer(false, buffer);
-            std::memcpy(bulkBuf + offset, buffer, size_t(std::min(chunk, length - offset)));
+            if (!openCmdDevice(index)
+                || hid_read_timeout(cmdHandle, buffer.data(), buffer.size(), BulkReadTimeoutMs) <= 0)
+                return endTransfer(false);
+            std::memcpy(bulkBuf + offset, buffer.data(), size_t(std::min(chunk, length - offset)));
         }
-        return endTransfer(true, buffer);
+        return endTransfer(true);
     }
 
     if (scrambled)
