@@ -2,9 +2,9 @@
 // The colour page in the real program against the simulated mouse: which controls each
 // effect enables, the brightness and speed bytes of apply, light off, colour edits,
 // reset, and the light on/off state surviving a restart beside the effect triple.
-#include "tst_pages_rig.h"
+#include "SceneRig.h"
 
-using namespace PagesRig;
+using namespace SceneRig;
 
 namespace {
 
@@ -13,28 +13,16 @@ QQuickItem *openColorPage(const Scene &scene)
     return scene.openPage(QStringLiteral("COLOR"), QStringLiteral("_Page_Color"));
 }
 
-// Picks entry `index` of a drop-down list and waits until it has closed again.
-bool chooseFromList(const Scene &scene, QQuickItem *list, int index)
-{
-    if (!clickAt(scene.view, findItem(list, QStringLiteral("headArea"))))
-        return false;
-    if (!QTest::qWaitFor([&] { return list->property("isSelect").toBool(); }, 3000))
-        return false;
-    if (!clickAt(scene.view, findItem(list, QStringLiteral("entry%1").arg(index))))
-        return false;
-    return QTest::qWaitFor([&] { return !list->property("isSelect").toBool(); }, 3000);
-}
-
 // Releases on the far left (step 0) or far right (last step) of a slider.
 bool setSliderEnd(const Scene &scene, QQuickItem *slider, bool right)
 {
     QQuickItem *strip = findItem(slider, QStringLiteral("strip"));
-    return strip && clickAt(scene.view, strip, right ? strip->width() - 1 : 0, strip->height() / 2);
+    return strip && scene.clickAt(strip, right ? strip->width() - 1 : 0, strip->height() / 2);
 }
 
 bool applyAndWait(const Scene &scene, QQuickItem *page, int expected0D)
 {
-    return clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))) && waitForCommands(0x0D, expected0D);
+    return scene.click(findItem(page, QStringLiteral("btnApply"))) && waitForCommands(0x0D, expected0D);
 }
 
 QByteArray effectBytes(const Command &c)
@@ -51,11 +39,6 @@ class tst_pages_color : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { installWarningRecorder(); }
-    void cleanupTestCase() { removeWarningRecorder(); }
-    void init() { takeWarnings(); }
-    void cleanup() { QVERIFY2(takeWarnings().isEmpty(), "the pages logged QML warnings"); }
-
     void ledSlotsFollowTheTable();
     void effectOptionsLightOffColoursAndReset();
     void staticLightSurvivesRestart();
@@ -75,13 +58,10 @@ void tst_pages_color::ledSlotsFollowTheTable()
 
 void tst_pages_color::effectOptionsLightOffColoursAndReset()
 {
-    std::unique_ptr<QTemporaryDir> dir(Run::prepareFolder());
-    sim::reset();
     Run run;
-    run.folder = dir->path();
-    run.scenario = [&](Widget *w) {
-        Scene scene(w);
-        QVERIFY(scene.waitStarted());
+    run.prepare();
+    run.cutInterfaceLocks = true;
+    run.scenario = [&](Scene &scene) {
         QQuickItem *page = openColorPage(scene);
         QVERIFY(page);
         QQuickItem *power = findItem(page, QStringLiteral("ledPowerCheck"));
@@ -100,7 +80,7 @@ void tst_pages_color::effectOptionsLightOffColoursAndReset()
         QCOMPARE(brightness->opacity(), 0.2);
 
         // WAVE (byte 5): speed and brightness, no stage colours.
-        QVERIFY(chooseFromList(scene, effects, 4));
+        QVERIFY(scene.choose(effects, 4));
         QVERIFY(speed->isEnabled() && brightness->isEnabled() && !group->isEnabled());
         sim::clearReceived();
         QVERIFY(setSliderEnd(scene, speed, true));
@@ -113,31 +93,31 @@ void tst_pages_color::effectOptionsLightOffColoursAndReset()
         QVERIFY(setSliderEnd(scene, brightness, false));
         QVERIFY(applyAndWait(scene, page, 2));
         QCOMPARE(effectBytes(commandsWithCode(0x0D).last()), bytes({5, 0, 10}));
-        QCOMPARE(toInts(scene.view->ui_8DH_GetRGBLedEffect()), ints({4, 0, 0}));
+        QCOMPARE(toInts(scene.view->ui_8DH_GetRGBLedEffect()), (QList<int>{4, 0, 0}));
 
         // Light off: effect 0 with both options 0, the triple of the current choices kept.
-        QVERIFY(clickAt(scene.view, power));
+        QVERIFY(scene.click(power));
         QVERIFY(!power->property("isSelect").toBool());
         QVERIFY(!effects->isEnabled() && !speed->isEnabled() && !brightness->isEnabled() && !group->isEnabled());
         QVERIFY(applyAndWait(scene, page, 3));
         QCOMPARE(effectBytes(commandsWithCode(0x0D).last()), bytes({0, 0, 0}));
-        QCOMPARE(toInts(scene.view->ui_8DH_GetRGBLedEffect()), ints({4, 0, 0}));
+        QCOMPARE(toInts(scene.view->ui_8DH_GetRGBLedEffect()), (QList<int>{4, 0, 0}));
         QCOMPARE(scene.view->getLedPowerOn(), QVariant(false));
         const auto store = sim::mouseSnapshot();
         QCOMPARE(int(store.effect[0]), 0);
 
         // STATIC (byte 1) uses colours: picking a stage sends nothing, the bar sends all 24.
-        QVERIFY(clickAt(scene.view, power));
-        QVERIFY(chooseFromList(scene, effects, 0));
+        QVERIFY(scene.click(power));
+        QVERIFY(scene.choose(effects, 0));
         QVERIFY(group->isEnabled() && brightness->isEnabled() && !speed->isEnabled());
         sim::clearReceived();
-        QVERIFY(clickAt(scene.view, findItem(group, QStringLiteral("stage2"))));
+        QVERIFY(scene.click(findItem(group, QStringLiteral("stage2"))));
         QCOMPARE(group->property("currentIndex").toInt(), 2);
         QCOMPARE(findItem(group, QStringLiteral("gField"))->property("text").toString(), QStringLiteral("255"));
-        settle(scene.view);
+        scene.settle();
         QVERIFY(commandsWithCode(0x10).isEmpty());
         // Row 6 of the 48-row bar: 6 / 47 / 0.125 = 1.02 is the red-to-yellow ramp, (255, 5, 0).
-        QVERIFY(clickAt(scene.view, findItem(group, QStringLiteral("colorBar")), 100, 6));
+        QVERIFY(scene.clickAt(findItem(group, QStringLiteral("colorBar")), 100, 6));
         QVERIFY(waitForCommands(0x10, 1));
         Command c = commandsWithCode(0x10).last();
         QCOMPARE(int(c.p(1)), 0);
@@ -148,17 +128,17 @@ void tst_pages_color::effectOptionsLightOffColoursAndReset()
         QCOMPARE(findItem(group, QStringLiteral("gField"))->property("text").toString(), QStringLiteral("5"));
         // Typing into a field and dropping the focus by a press on the background commits it.
         QQuickItem *bField = findItem(group, QStringLiteral("bField"));
-        QVERIFY(clickAt(scene.view, bField));
+        QVERIFY(scene.click(bField));
         QTest::keyClick(scene.view, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(scene.view, QStringLiteral("99"));
-        QVERIFY(clickAt(scene.view, scene.item(QStringLiteral("dragArea")), 500, 580));
+        QVERIFY(scene.clickAt(scene.item(QStringLiteral("dragArea")), 500, 580));
         QVERIFY(waitForCommands(0x10, 2));
         expected.replace(6, 3, bytes({255, 5, 99}));
         QCOMPARE(commandsWithCode(0x10).last().bulk.left(24), expected);
 
         // Reset: factory colours go out at once, the effect only on screen.
         sim::clearReceived();
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnDefault"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("btnDefault"))));
         QVERIFY(waitForCommands(0x10, 1));
         QCOMPARE(commandsWithCode(0x10).last().bulk.left(24), factoryColors);
         QVERIFY(power->property("isSelect").toBool());
@@ -166,41 +146,36 @@ void tst_pages_color::effectOptionsLightOffColoursAndReset()
         QCOMPARE(speed->property("currentIndex").toInt(), 4);
         QCOMPARE(brightness->property("currentIndex").toInt(), 7);
         QCOMPARE(findItem(group, QStringLiteral("bField"))->property("text").toString(), QStringLiteral("0"));
-        settle(scene.view);
+        scene.settle();
         QVERIFY(commandsWithCode(0x0D).isEmpty());
     };
     run.start();
-    QVERIFY2(deviceOk, "the simulated mouse was not admitted");
     QVERIFY(run.scenarioDone);
 }
 
 // The triple alone cannot tell "STATIC" from off; the flag stored beside it can.
 void tst_pages_color::staticLightSurvivesRestart()
 {
-    std::unique_ptr<QTemporaryDir> dir(Run::prepareFolder());
-    const QString setting = dir->path() + QStringLiteral("/modules/setting/");
+    Run first;
+    first.prepare();
+    first.cutInterfaceLocks = true;
+    const QString setting = first.folder + QStringLiteral("/modules/setting/");
     {
         // Profile 2 as written before the flag existed: index 0 reads as off.
         QSettings p2(setting + QStringLiteral("p2.bin"), QSettings::IniFormat);
         p2.setValue(QStringLiteral("color_R5/ledEffect"), ints({0, 7, 4}));
         p2.remove(QStringLiteral("color_R5/ledPower"));
     }
-    sim::reset();
-    Run first;
-    first.folder = dir->path();
-    first.scenario = [&](Widget *w) {
-        Scene scene(w);
-        QVERIFY(scene.waitStarted());
+    first.scenario = [&](Scene &scene) {
         QVERIFY(!scene.view->getLedPowerOn().isValid());   // the shipped profile has no flag
         QQuickItem *page = openColorPage(scene);
         QVERIFY(page);
-        QVERIFY(chooseFromList(scene, findItem(page, QStringLiteral("effectList")), 0));
+        QVERIFY(scene.choose(findItem(page, QStringLiteral("effectList")), 0));
         QVERIFY(findItem(page, QStringLiteral("ledPowerCheck"))->property("isSelect").toBool());
         QVERIFY(applyAndWait(scene, page, 1));
         QCOMPARE(effectBytes(commandsWithCode(0x0D).last()), bytes({1, 255, 0}));
     };
     first.start();
-    QVERIFY(deviceOk);
     QVERIFY(first.scenarioDone);
     if (QTest::currentTestFailed())
         return;
@@ -214,10 +189,9 @@ void tst_pages_color::staticLightSurvivesRestart()
 
     sim::reset();
     Run second;
-    second.folder = dir->path();
-    second.scenario = [&](Widget *w) {
-        Scene scene(w);
-        QVERIFY(scene.waitStarted());
+    second.folder = first.folder;
+    second.cutInterfaceLocks = true;
+    second.scenario = [&](Scene &scene) {
         QQuickItem *page = openColorPage(scene);
         QVERIFY(page);
         QQuickItem *power = findItem(page, QStringLiteral("ledPowerCheck"));
@@ -227,7 +201,7 @@ void tst_pages_color::staticLightSurvivesRestart()
         QVERIFY(effects->isEnabled());
 
         // An older profile without the flag falls back to the triple's rule.
-        QVERIFY(clickAt(scene.view, findText(scene.item(QStringLiteral("_Menu_Prof")), QStringLiteral("P02"))));
+        QVERIFY(scene.click(findText(scene.item(QStringLiteral("_Menu_Prof")), QStringLiteral("P02"))));
         QVERIFY(QTest::qWaitFor([&] { return !power->property("isSelect").toBool(); }, 3000));
         QCOMPARE(effects->property("defaultIndex").toInt(), 0);
 
@@ -240,12 +214,11 @@ void tst_pages_color::staticLightSurvivesRestart()
         }
         QCOMPARE(scene.view->getDefaultLedPowerOn(), QVariant(false));
         power->setProperty("isSelect", true);
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnDefault"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("btnDefault"))));
         QVERIFY(!power->property("isSelect").toBool());
         QCOMPARE(effects->property("defaultIndex").toInt(), 2);
     };
     second.start();
-    QVERIFY(deviceOk);
     QVERIFY(second.scenarioDone);
 }
 

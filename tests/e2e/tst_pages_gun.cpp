@@ -2,31 +2,11 @@
 // The press-gun page in the real program against the simulated mouse: the gun grid, the
 // built-in Y of "Default Value 1", the times cut under cursor return, fire-key tabs, the
 // stored tables, and the key matrix re-sent before the press-gun commands.
-#include "tst_pages_rig.h"
+#include "SceneRig.h"
 
-using namespace PagesRig;
+using namespace SceneRig;
 
 namespace {
-
-bool chooseFromList(const Scene &scene, QQuickItem *list, int index)
-{
-    if (!clickAt(scene.view, findItem(list, QStringLiteral("headArea"))))
-        return false;
-    if (!QTest::qWaitFor([&] { return list->property("isSelect").toBool(); }, 3000))
-        return false;
-    if (!clickAt(scene.view, findItem(list, QStringLiteral("entry%1").arg(index))))
-        return false;
-    return QTest::qWaitFor([&] { return !list->property("isSelect").toBool(); }, 3000);
-}
-
-// Clicks a ValueInput (or any text field) and replaces its text, ending with Enter.
-bool enter(const Scene &scene, QQuickItem *field, const QString &text)
-{
-    if (!clickAt(scene.view, field))
-        return false;
-    typeInto(scene.view, text);
-    return true;
-}
 
 QString fieldText(QQuickItem *valueInput)
 {
@@ -47,23 +27,15 @@ class tst_pages_gun : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { installWarningRecorder(); }
-    void cleanupTestCase() { removeWarningRecorder(); }
-    void init() { takeWarnings(); }
-    void cleanup() { QVERIFY2(takeWarnings().isEmpty(), "the pages logged QML warnings"); }
-
     void systemValueUserValueAndApplyOrder();
 };
 
 void tst_pages_gun::systemValueUserValueAndApplyOrder()
 {
-    std::unique_ptr<QTemporaryDir> dir(Run::prepareFolder());
-    sim::reset();
     Run run;
-    run.folder = dir->path();
-    run.scenario = [&](Widget *w) {
-        Scene scene(w);
-        QVERIFY(scene.waitStarted());
+    run.prepare();
+    run.cutInterfaceLocks = true;
+    run.scenario = [&](Scene &scene) {
         QQuickItem *page = scene.openPage(QStringLiteral("PRESS GUN"), QStringLiteral("_Page_pressGun"));
         QVERIFY(page);
         QQuickItem *grid = findItem(page, QStringLiteral("gunGrid"));
@@ -80,11 +52,11 @@ void tst_pages_gun::systemValueUserValueAndApplyOrder()
         QQuickItem *gunView = findItem(page, QStringLiteral("gunView"));
         QQuickItem *gridButton = findItem(page, QStringLiteral("btnGunList"));
         QVERIFY(!gridButton->isVisible());
-        QTest::mouseMove(scene.view, scenePoint(gunView, 40, 40));
+        QTest::mouseMove(scene.view, gunView->mapToScene(QPointF(40, 40)).toPoint());
         QVERIFY(QTest::qWaitFor([&] { return gridButton->isVisible(); }, 3000));
-        QVERIFY(clickAt(scene.view, gridButton));
+        QVERIFY(scene.click(gridButton));
         QVERIFY(grid->isVisible());
-        QVERIFY(clickAt(scene.view, findItem(grid, QStringLiteral("gunCell9"))));
+        QVERIFY(scene.click(findItem(grid, QStringLiteral("gunCell9"))));
         QVERIFY(!grid->isVisible());
         QCOMPARE(page->property("gunNo").toInt(), 9);
         QVERIFY(findItem(page, QStringLiteral("gunPicture"))->property("source").toString().endsWith(
@@ -95,9 +67,9 @@ void tst_pages_gun::systemValueUserValueAndApplyOrder()
         // "Default Value 1": the Y field is masked and its content is not what is sent.
         QCOMPARE(findItem(yInput, QStringLiteral("input"))->property("echoMode").toInt(), 2);   // password
         QVERIFY(!timesInput->isEnabled());
-        QVERIFY(enter(scene, yInput, QStringLiteral("3")));
+        QVERIFY(scene.enter(yInput, QStringLiteral("3")));
         sim::clearReceived();
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("btnApply"))));
         QVERIFY(waitForCommands(0x04, 1));
         QList<Command> log = mouseCommands();
         Command c = log[lastIndexOfCode(log, 0x04)];
@@ -119,53 +91,52 @@ void tst_pages_gun::systemValueUserValueAndApplyOrder()
         QCOMPARE(sim::mouseSnapshot().functionOption[3] & 0x08, 0x08);   // recoil on
 
         // "User Value": Y is shown and sent as entered; with cursor return times * Y <= 127.
-        QVERIFY(chooseFromList(scene, findItem(page, QStringLiteral("sourceList")), 1));
+        QVERIFY(scene.choose(findItem(page, QStringLiteral("sourceList")), 1));
         QCOMPARE(findItem(yInput, QStringLiteral("input"))->property("echoMode").toInt(), 0);
         QVERIFY(timesInput->isEnabled());
-        QVERIFY(enter(scene, yInput, QStringLiteral("10")));
+        QVERIFY(scene.enter(yInput, QStringLiteral("10")));
         QCOMPARE(findItem(page, QStringLiteral("rangeText"))->property("text").toString(), QStringLiteral("(0 - 12 )"));
-        QVERIFY(enter(scene, timesInput, QStringLiteral("20")));
+        QVERIFY(scene.enter(timesInput, QStringLiteral("20")));
         QCOMPARE(fieldText(timesInput), QStringLiteral("12"));
         // A larger Y cuts the times already entered.
-        QVERIFY(enter(scene, yInput, QStringLiteral("20")));
+        QVERIFY(scene.enter(yInput, QStringLiteral("20")));
         QCOMPARE(fieldText(timesInput), QStringLiteral("6"));
-        QVERIFY(enter(scene, yInput, QStringLiteral("10")));
-        QVERIFY(enter(scene, timesInput, QStringLiteral("20")));
+        QVERIFY(scene.enter(yInput, QStringLiteral("10")));
+        QVERIFY(scene.enter(timesInput, QStringLiteral("20")));
         sim::clearReceived();
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("btnApply"))));
         QVERIFY(waitForCommands(0x04, 1));
         c = commandsWithCode(0x04).last();
         QCOMPARE(int(c.p(2)), 12);
         QCOMPARE(int(c.p(4)), 10);
 
         // Fire key 2 loads its own gun; a new name is kept on Enter.
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("fireKeyTab1"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("fireKeyTab1"))));
         QCOMPARE(page->property("selectIndex").toInt(), 1);
         QCOMPARE(page->property("gunNo").toInt(), 1);
         QCOMPARE(name->property("text").toString(), QStringLiteral("MICRO"));
-        QVERIFY(enter(scene, name, QStringLiteral("Scout")));
+        QVERIFY(scene.enter(name, QStringLiteral("Scout")));
         sim::clearReceived();
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("btnApply"))));
         QVERIFY(waitForCommands(0x04, 1));
         QCOMPARE(int(commandsWithCode(0x04).last().p(5)), 1);
         QCOMPARE(int(commandsWithCode(0x04).last().p(4)), 6);   // the record's own Y
 
         // Another game shows its own pictures.
-        QVERIFY(chooseFromList(scene, findItem(page, QStringLiteral("gameList")), 2));
+        QVERIFY(scene.choose(findItem(page, QStringLiteral("gameList")), 2));
         QVERIFY(findItem(page, QStringLiteral("gunPicture"))->property("source").toString().endsWith(
             QStringLiteral("/gun/2/1.png")));
         QCOMPARE(name->property("text").toString(), QString());
     };
     run.start();
-    QVERIFY2(deviceOk, "the simulated mouse was not admitted");
     QVERIFY(run.scenarioDone);
     if (QTest::currentTestFailed())
         return;
 
-    const QString gun = dir->path() + QStringLiteral("/modules/gun/");
+    const QString gun = run.folder + QStringLiteral("/modules/gun/");
     QSettings sel(gun + QStringLiteral("selGunData.bin"), QSettings::IniFormat);
-    QCOMPARE(toInts(sel.value(QStringLiteral("gunData/0"))), ints({0, 9, 60, 20}));
-    QCOMPARE(toInts(sel.value(QStringLiteral("gunData/1"))), ints({0, 1, 60, 20}));
+    QCOMPARE(toInts(sel.value(QStringLiteral("gunData/0"))), (QList<int>{0, 9, 60, 20}));
+    QCOMPARE(toInts(sel.value(QStringLiteral("gunData/1"))), (QList<int>{0, 1, 60, 20}));
     QSettings game0(gun + QStringLiteral("gunData0.bin"), QSettings::IniFormat);
     QCOMPARE(game0.value(QStringLiteral("gunData/9")).toStringList(),
              QStringList({"", "3", "0", "10", "12", "1", "1"}));

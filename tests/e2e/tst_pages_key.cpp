@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Key definition page against the simulated mouse: keys captured and applied, fire keys,
 // macro slots, the left-button guard, "ALL RESET", and how stored records are shown.
-#include "tst_pages_r5_support.h"
+#include "SceneRig.h"
 
-using namespace R5Pages;
+using namespace SceneRig;
 
 namespace {
 const int fnKeyboard = 0, fnMouse = 1, fnMedia = 2, fnCombo = 3, fnMacro = 4, fnFire = 5, fnLed = 6;
@@ -29,14 +29,12 @@ QList<int> list4(int a, int b, int c, int d) { return {a, b, c, d}; }
 class tst_pages_key : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> dir;
     Run run;
 
     void begin(int language = 2)
     {
-        dir.reset(Run::prepareFolder(language));
         run = Run();
-        run.folder = dir->path();
+        run.prepare(language);
     }
 
 private slots:
@@ -113,8 +111,8 @@ private slots:
     void macroOnTwoKeysUsesOneSlot()
     {
         begin();
-        writeMacro(dir->path(), "Macro. 001", macroA, -1, 1);
-        writeMacro(dir->path(), "Macro. 002", macroA, -1, 1);
+        writeMacro(run.folder, "Macro. 001", macroA, -1, 1);
+        writeMacro(run.folder, "Macro. 002", macroA, -1, 1);
         run.scenario = [&](Scene &s) {
             QVERIFY(chooseKey(s, 9));
             QVERIFY(s.choose("_menu_function", fnMacro));
@@ -170,10 +168,10 @@ private slots:
         const QList<int> keys{0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 14};
         for (int s = 0; s < 12; ++s) {
             const QString name = QString("Macro. %1").arg(s + 1, 3, 10, QChar('0'));
-            writeMacro(dir->path(), name, macroA, s, 1, 1);
-            writeKeydefine(dir->path(), 1, keys.at(s), {9, 0, s + 1, 0});
+            writeMacro(run.folder, name, macroA, s, 1, 1);
+            writeKeydefine(run.folder, 1, keys.at(s), {9, 0, s + 1, 0});
         }
-        writeMacro(dir->path(), "Macro. 013", macroA, -1, 1);
+        writeMacro(run.folder, "Macro. 013", macroA, -1, 1);
         int macroCommandsBefore = -1;
         run.scenario = [&](Scene &s) {
             QVERIFY(chooseKey(s, 15));
@@ -240,7 +238,7 @@ private slots:
     void allResetSendsFactoryMatrices()
     {
         begin();
-        writeKeydefine(dir->path(), 1, 9, {0, 0, 4, 0});
+        writeKeydefine(run.folder, 1, 9, {0, 0, 4, 0});
         run.scenario = [&](Scene &s) {
             QVERIFY(chooseKey(s, 9));
             QCOMPARE(s.current("_menu_function"), fnKeyboard);
@@ -293,7 +291,7 @@ private slots:
             {14, {9, 1, 7, 0}, fnMacro, "_menu_macro", -1},
         };
         for (const Form &f : forms)
-            writeKeydefine(dir->path(), 1, f.key, f.rec);
+            writeKeydefine(run.folder, 1, f.key, f.rec);
         run.scenario = [&](Scene &s) {
             for (const Form &f : forms) {
                 QVERIFY(chooseKey(s, f.key));

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Macro page against the simulated mouse: live recording from captured keys, the step
 // editor, cut / copy / paste, saving after every change, and the macro file operations.
-#include "tst_pages_r5_support.h"
+#include "SceneRig.h"
 
-using namespace R5Pages;
+using namespace SceneRig;
 
 namespace {
 QString down(const QString &name) { return name + QStringLiteral("    [Down]"); }
@@ -25,14 +25,12 @@ bool enabled(const Scene &s, const char *name) { return s.item(QString::fromLati
 class tst_pages_macro : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> dir;
     Run run;
 
     void begin()
     {
-        dir.reset(Run::prepareFolder());
         run = Run();
-        run.folder = dir->path();
+        run.prepare(2);
     }
 
 private slots:
@@ -141,7 +139,7 @@ private slots:
     void failedSaveClearsSteps()
     {
         begin();
-        writeMacro(dir->path(), "Gone", {down("A"), up("A")});
+        writeMacro(run.folder, "Gone", {down("A"), up("A")});
         run.scenario = [&](Scene &s) {
             QVERIFY(s.openPage(1));
             QVERIFY(s.click(fileEntry(s, 0)));
@@ -160,8 +158,8 @@ private slots:
     void renamedBoundMacroKeepsItsKey()
     {
         begin();
-        writeMacro(dir->path(), "Macro. 001", {down("A"), up("A")}, 0, 1, 1);
-        writeKeydefine(dir->path(), 1, 9, {9, 0, 1, 0});
+        writeMacro(run.folder, "Macro. 001", {down("A"), up("A")}, 0, 1, 1);
+        writeKeydefine(run.folder, 1, 9, {9, 0, 1, 0});
         run.scenario = [&](Scene &s) {
             QVERIFY(s.openPage(0));
             QVERIFY(s.choose("_menu_matrix", keyListIndex(9)));
@@ -191,18 +189,11 @@ private slots:
     void fileOperations()
     {
         begin();
-        writeMacro(dir->path(), "Alpha", {down("A"), up("A")});
-        writeMacro(dir->path(), "Beta", {down("B"), up("B")});
-        writeMacro(dir->path(), "Gamma", {down("C"), up("C")});
-        const QString imported = dir->path() + "/outside.mc";
-        {
-            QSettings mc(imported, QSettings::IniFormat);
-            mc.setValue("config/index", -1);
-            mc.setValue("config/total", 1);
-            mc.setValue("config/repeat", 1);
-            mc.setValue("config/did", -1);
-            mc.setValue("macro/0", delay(500));
-        }
+        writeMacro(run.folder, "Alpha", {down("A"), up("A")});
+        writeMacro(run.folder, "Beta", {down("B"), up("B")});
+        writeMacro(run.folder, "Gamma", {down("C"), up("C")});
+        const QString imported = run.folder + "/outside.mc";
+        TestSupport::writeMacroFile(imported, {delay(500)});
         QList<DialogRequest> asked;
         run.dialogs = [&](const DialogRequest &r) {
             asked << r;

@@ -2,9 +2,9 @@
 // Mouse view against the simulated mouse: page switching through the function menu,
 // profile switches and the profile context menu, the menus' enabled states, language
 // and skin.
-#include "tst_pages_r5_support.h"
+#include "SceneRig.h"
 
-using namespace R5Pages;
+using namespace SceneRig;
 
 namespace {
 int curID(const Scene &s) { return s.prop(QStringLiteral("_fkPage"), "curID").toInt(); }
@@ -32,14 +32,12 @@ bool showsKey(const Scene &s, int usage)
 class tst_pages_main : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> dir;
     Run run;
 
     void begin(int language = 2)
     {
-        dir.reset(Run::prepareFolder(language));
         run = Run();
-        run.folder = dir->path();
+        run.prepare(language);
     }
 
 private slots:
@@ -93,15 +91,15 @@ private slots:
     void profileSwitchAndContextMenu()
     {
         begin();
-        writeKeydefine(dir->path(), 2, 9, {0, 0, 0x05, 0});   // P02: key 9 types B
-        writeKeydefine(dir->path(), 3, 9, {0, 0, 0x07, 0});   // P03: key 9 types D
-        const QString imported = dir->path() + "/imported.pf";
-        QVERIFY(QFile::copy(dir->path() + "/modules/setting/pD.bin", imported));
+        writeKeydefine(run.folder, 2, 9, {0, 0, 0x05, 0});   // P02: key 9 types B
+        writeKeydefine(run.folder, 3, 9, {0, 0, 0x07, 0});   // P03: key 9 types D
+        const QString imported = run.folder + "/imported.pf";
+        QVERIFY(QFile::copy(run.folder + "/modules/setting/pD.bin", imported));
         {
             QSettings pf(imported, QSettings::IniFormat);
             pf.setValue("keydefine_R5/9", QVariantList{0, 0, 0x06, 0});   // C
         }
-        const QString exported = dir->path() + "/exported.pf";
+        const QString exported = run.folder + "/exported.pf";
         run.dialogs = [&](const DialogRequest &r) {
             DialogAnswer a;
             if (r.kind == DialogRequest::OpenFile)
@@ -154,7 +152,7 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         QSettings exportedFile(exported, QSettings::IniFormat);
-        QCOMPARE(ints(exportedFile.value("keydefine_R5/9")), (QList<int>{3, 0, 0x8A, 1}));
+        QCOMPARE(toInts(exportedFile.value("keydefine_R5/9")), (QList<int>{3, 0, 0x8A, 1}));
     }
 
     // The profile menu is off while the macro page is shown, and every menu while the
@@ -197,7 +195,7 @@ private slots:
             QQuickItem *chooser = s.item("_menu_matrix");
             QCOMPARE(s.current("_menu_matrix"), 3);
             QCOMPARE(findItem(chooser, "headText")->property("text").toString(), QString::fromUtf8("前进键"));
-            QCOMPARE(ints(s.prop("_Page_Keydefine", "mapping_for_keyId")),
+            QCOMPARE(toInts(s.prop("_Page_Keydefine", "mapping_for_keyId")),
                      (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 14, 15}));
             QCOMPARE(s.prop("fnIcon0", "source").toUrl().toString(), QString("file:modules/img/skin1/list_fn/fnKeydefine_1.png"));
             QCOMPARE(s.prop("fnIcon4", "source").toUrl().toString(), QString("file:modules/img/skin1/list_fn/fnPressGun_0.png"));

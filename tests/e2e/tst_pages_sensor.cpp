@@ -2,19 +2,14 @@
 // The sensor page in the real program against the simulated mouse: DPI choices and their
 // codes, the device's stage count, indicator colours in both modes, stored stage and
 // report-rate edge values, reset versus apply of the host settings, profile switch.
-#include "tst_pages_rig.h"
+#include "SceneRig.h"
 
-using namespace PagesRig;
+using namespace SceneRig;
 
 class tst_pages_sensor : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { installWarningRecorder(); }
-    void cleanupTestCase() { removeWarningRecorder(); }
-    void init() { takeWarnings(); }
-    void cleanup() { QVERIFY2(takeWarnings().isEmpty(), "the pages logged QML warnings"); }
-
     void dpiChoiceSendsCodesAndFixedColourPacksIds();
     void fiveStagesAndFreeRgbIndicator();
     void storedEdgesResetAndApply();
@@ -23,14 +18,11 @@ private slots:
 // Eight stages, eight-colour indicator (the simulated mouse's default answers).
 void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
 {
-    std::unique_ptr<QTemporaryDir> dir(Run::prepareFolder());
-    sim::reset();
     Run run;
-    run.folder = dir->path();
+    run.prepare();
+    run.cutInterfaceLocks = true;
     QVariant heldInProfile;
-    run.scenario = [&](Widget *w) {
-        Scene scene(w);
-        QVERIFY(scene.waitStarted());
+    run.scenario = [&](Scene &scene) {
         QQuickItem *page = scene.openPage(QStringLiteral("SENSOR"), QStringLiteral("_Page_Sensor"));
         QVERIFY(page);
         QCOMPARE(page->property("dpiMAXStage").toInt(), 8);
@@ -39,16 +31,16 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
         QQuickItem *menu = findItem(dpi, QStringLiteral("menu"));
         QVERIFY(dpi && menu);
         // Stored values and stage 2 of the factory profile.
-        QCOMPARE(toInts(dpi->property("valueForIndex")), ints({800, 1600, 2000, 3200, 6400, 0, 0, 0}));
+        QCOMPARE(toInts(dpi->property("valueForIndex")), (QList<int>{800, 1600, 2000, 3200, 6400, 0, 0, 0}));
         QCOMPARE(dpi->property("currentIndex").toInt(), 1);
         sim::clearReceived();
 
         // Stage 2 switched off ("×"): code 0x80; the others are hundreds of DPI.
         QQuickItem *cell1 = findItem(dpi, QStringLiteral("cell1"));
-        QVERIFY(clickAt(scene.view, findItem(cell1, QStringLiteral("arrowArea"))));
+        QVERIFY(scene.click(findItem(cell1, QStringLiteral("arrowArea"))));
         QVERIFY(QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1.0; }, 3000));
         QVERIFY(page->z() > 0);   // the open menu lifts the page above its siblings
-        QVERIFY(clickAt(scene.view, findItem(menu, QStringLiteral("menuEntry0"))));
+        QVERIFY(scene.click(findItem(menu, QStringLiteral("menuEntry0"))));
         QVERIFY(waitForCommands(0x11, 1));
         Command c = commandsWithCode(0x11).last();
         QCOMPARE(int(c.p(1)), 8);
@@ -60,9 +52,9 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
 
         // The largest menu value on stage 6.
         QVERIFY(QTest::qWaitFor([&] { return !menu->isVisible(); }, 3000));
-        QVERIFY(clickAt(scene.view, findItem(findItem(dpi, QStringLiteral("cell5")), QStringLiteral("arrowArea"))));
+        QVERIFY(scene.click(findItem(findItem(dpi, QStringLiteral("cell5")), QStringLiteral("arrowArea"))));
         QVERIFY(QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1.0; }, 3000));
-        QVERIFY(clickAt(scene.view, findItem(menu, QStringLiteral("menuEntry17"))));
+        QVERIFY(scene.click(findItem(menu, QStringLiteral("menuEntry17"))));
         QVERIFY(waitForCommands(0x11, 2));
         QCOMPARE(commandsWithCode(0x11).last().bulk.left(8), bytes({8, 0x80, 20, 32, 64, 120, 0x80, 0x80}));
         QCOMPARE(sim::mouseSnapshot().dpiSet[5], uint8_t(120));
@@ -74,7 +66,7 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
         QVERIFY(!findItem(indicator, QStringLiteral("colorBar"))->isVisible());
         QVERIFY(!findItem(indicator, QStringLiteral("rgbFields"))->isVisible());
         QCOMPARE(indicator->property("currentIndex").toInt(), 1);
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("fixedColor7"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("fixedColor7"))));
         QVERIFY(waitForCommands(0x10, 1));
         c = commandsWithCode(0x10).last();
         QCOMPARE(int(c.p(1)), 2);
@@ -84,30 +76,26 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
         QVERIFY(commandsWithCode(0x0B).isEmpty());   // the current stage waits for apply
     };
     run.start();
-    QVERIFY2(deviceOk, "the simulated mouse was not admitted");
     QVERIFY(run.scenarioDone);
     if (QTest::currentTestFailed())
         return;
 
-    const QVariantList expected = ints({800, 0, 2000, 3200, 6400, 12000, 0, 0});
+    const QList<int> expected{800, 0, 2000, 3200, 6400, 12000, 0, 0};
     QCOMPARE(toInts(heldInProfile), expected);
-    QSettings p1(dir->path() + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
+    QSettings p1(run.folder + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
     QCOMPARE(toInts(p1.value(QStringLiteral("sensor/dpi_R5"))), expected);
-    QCOMPARE(toInts(p1.value(QStringLiteral("color_R5/type2"))), ints({0, 7, 1, 3, 5, 4, 6, 7}));
+    QCOMPARE(toInts(p1.value(QStringLiteral("color_R5/type2"))), (QList<int>{0, 7, 1, 3, 5, 4, 6, 7}));
 }
 
 // A device with five stages and a free-RGB indicator light.
 void tst_pages_sensor::fiveStagesAndFreeRgbIndicator()
 {
-    std::unique_ptr<QTemporaryDir> dir(Run::prepareFolder());
-    sim::reset();
+    Run run;
+    run.prepare();
+    run.cutInterfaceLocks = true;
     sim::mouse().dpiMaxStage = 5;
     sim::mouse().ledInstruct[1] = 1;   // the logo light instruction says: no fixed colours
-    Run run;
-    run.folder = dir->path();
-    run.scenario = [&](Widget *w) {
-        Scene scene(w);
-        QVERIFY(scene.waitStarted());
+    run.scenario = [&](Scene &scene) {
         QQuickItem *page = scene.openPage(QStringLiteral("SENSOR"), QStringLiteral("_Page_Sensor"));
         QVERIFY(page);
         QCOMPARE(page->property("dpiMAXStage").toInt(), 5);
@@ -123,14 +111,14 @@ void tst_pages_sensor::fiveStagesAndFreeRgbIndicator()
         // Clicks where stages 6 and 8 would be change nothing in either group.
         const int dpiBefore = dpi->property("currentIndex").toInt();
         const int indicatorBefore = indicator->property("currentIndex").toInt();
-        QVERIFY(clickAt(scene.view, dpi, 80 + 38, 27 + 9));
-        QVERIFY(clickAt(scene.view, dpi, 234 + 38, 27 + 9));
-        QVERIFY(clickAt(scene.view, indicator, 3 + 77 + 38, 8 + 19 + 9));
-        QVERIFY(clickAt(scene.view, indicator, 3 + 3 * 77 + 38, 8 + 19 + 9));
+        QVERIFY(scene.clickAt(dpi, 80 + 38, 27 + 9));
+        QVERIFY(scene.clickAt(dpi, 234 + 38, 27 + 9));
+        QVERIFY(scene.clickAt(indicator, 3 + 77 + 38, 8 + 19 + 9));
+        QVERIFY(scene.clickAt(indicator, 3 + 3 * 77 + 38, 8 + 19 + 9));
         QCOMPARE(dpi->property("currentIndex").toInt(), dpiBefore);
         QCOMPARE(indicator->property("currentIndex").toInt(), indicatorBefore);
         // ... while a visible stage still answers.
-        QVERIFY(clickAt(scene.view, dpi, 3 + 38, 27 + 9));
+        QVERIFY(scene.clickAt(dpi, 3 + 38, 27 + 9));
         QCOMPARE(dpi->property("currentIndex").toInt(), 4);
         QCOMPARE(indicator->property("currentIndex").toInt(), 4);
 
@@ -138,13 +126,13 @@ void tst_pages_sensor::fiveStagesAndFreeRgbIndicator()
         QVERIFY(findItem(indicator, QStringLiteral("colorBar"))->isVisible());
         QVERIFY(!findItem(page, QStringLiteral("fixedColors"))->isVisible());
         sim::clearReceived();
-        QVERIFY(clickAt(scene.view, findItem(indicator, QStringLiteral("stage1"))));
+        QVERIFY(scene.click(findItem(indicator, QStringLiteral("stage1"))));
         QCOMPARE(indicator->property("currentIndex").toInt(), 1);
         QQuickItem *rField = findItem(indicator, QStringLiteral("rField"));
         QCOMPARE(rField->property("text").toString(), QStringLiteral("0"));
-        QVERIFY(clickAt(scene.view, rField));
+        QVERIFY(scene.click(rField));
         QVERIFY(rField->hasActiveFocus());
-        typeInto(scene.view, QStringLiteral("17"));
+        scene.typeKeys(QStringLiteral("17"));
         QVERIFY(waitForCommands(0x10, 1));
         const QList<Command> sent = commandsWithCode(0x10);
         QCOMPARE(sent.size(), 1);
@@ -156,37 +144,33 @@ void tst_pages_sensor::fiveStagesAndFreeRgbIndicator()
 
         // A DPI edit carries the device's stage count.
         QQuickItem *menu = findItem(dpi, QStringLiteral("menu"));
-        QVERIFY(clickAt(scene.view, findItem(findItem(dpi, QStringLiteral("cell0")), QStringLiteral("arrowArea"))));
+        QVERIFY(scene.click(findItem(findItem(dpi, QStringLiteral("cell0")), QStringLiteral("arrowArea"))));
         QVERIFY(QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1.0; }, 3000));
-        QVERIFY(clickAt(scene.view, findItem(menu, QStringLiteral("menuEntry1"))));
+        QVERIFY(scene.click(findItem(menu, QStringLiteral("menuEntry1"))));
         QVERIFY(waitForCommands(0x11, 1));
         const Command c = commandsWithCode(0x11).last();
         QCOMPARE(int(c.p(1)), 5);
         QCOMPARE(c.bulk.left(8), bytes({6, 16, 20, 32, 64, 0x80, 0x80, 0x80}));
     };
     run.start();
-    QVERIFY(deviceOk);
     QVERIFY(run.scenarioDone);
 }
 
 // Stage 0 and report rate 0 in profile 1, stage 9 in profile 2; reset and apply.
 void tst_pages_sensor::storedEdgesResetAndApply()
 {
-    std::unique_ptr<QTemporaryDir> dir(Run::prepareFolder());
+    Run run;
+    run.prepare();
+    run.cutInterfaceLocks = true;
     {
-        QSettings p1(dir->path() + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
+        QSettings p1(run.folder + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
         p1.setValue(QStringLiteral("sensor/stage_R5"), 0);
         p1.setValue(QStringLiteral("sensor/reportRate_R5"), 0);
         p1.setValue(QStringLiteral("sensor/cursorSpeed_R5"), 3);
-        QSettings p2(dir->path() + QStringLiteral("/modules/setting/p2.bin"), QSettings::IniFormat);
+        QSettings p2(run.folder + QStringLiteral("/modules/setting/p2.bin"), QSettings::IniFormat);
         p2.setValue(QStringLiteral("sensor/stage_R5"), 9);
     }
-    sim::reset();
-    Run run;
-    run.folder = dir->path();
-    run.scenario = [&](Widget *w) {
-        Scene scene(w);
-        QVERIFY(scene.waitStarted());
+    run.scenario = [&](Scene &scene) {
         QQuickItem *page = scene.openPage(QStringLiteral("SENSOR"), QStringLiteral("_Page_Sensor"));
         QVERIFY(page);
         QQuickItem *dpi = findItem(page, QStringLiteral("dpiGroup"));
@@ -204,10 +188,10 @@ void tst_pages_sensor::storedEdgesResetAndApply()
 
         // Moving a slider alone and then reset: the screen changes, the host does not.
         QQuickItem *strip = findItem(cursor, QStringLiteral("strip"));
-        QVERIFY(clickAt(scene.view, strip, strip->width() - 1, strip->height() / 2));
+        QVERIFY(scene.clickAt(strip, strip->width() - 1, strip->height() / 2));
         QCOMPARE(cursor->property("currentIndex").toInt(), 10);
         sim::clearReceived();
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnDefault"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("btnDefault"))));
         QCOMPARE(cursor->property("currentIndex").toInt(), 5);
         QCOMPARE(rate->property("currentIndex").toInt(), 2);
         QCOMPARE(dpi->property("currentIndex").toInt(), 1);
@@ -221,7 +205,7 @@ void tst_pages_sensor::storedEdgesResetAndApply()
         QVERIFY(run.pointer->calls.isEmpty());
 
         // Apply: report rate, the three host settings, the current stage (counted from 1).
-        QVERIFY(clickAt(scene.view, findItem(page, QStringLiteral("btnApply"))));
+        QVERIFY(scene.click(findItem(page, QStringLiteral("btnApply"))));
         QVERIFY(waitForCommands(0x0B, 1));
         QCOMPARE(int(commandsWithCode(0x01).last().p(1)), 0x02);
         QCOMPARE(int(commandsWithCode(0x0B).last().p(1)), 2);
@@ -235,13 +219,12 @@ void tst_pages_sensor::storedEdgesResetAndApply()
         QCOMPARE(scene.view->getCursorSpeed(), 5u);
 
         // Profile 2 holds stage 9: the last cell is current.
-        QVERIFY(clickAt(scene.view, findText(scene.item(QStringLiteral("_Menu_Prof")), QStringLiteral("P02"))));
+        QVERIFY(scene.click(findText(scene.item(QStringLiteral("_Menu_Prof")), QStringLiteral("P02"))));
         QVERIFY(QTest::qWaitFor([&] { return dpi->property("currentIndex").toInt() == 7; }, 3000));
         QCOMPARE(indicator->property("currentIndex").toInt(), 7);
         QCOMPARE(cursor->property("currentIndex").toInt(), 5);
     };
     run.start();
-    QVERIFY(deviceOk);
     QVERIFY(run.scenarioDone);
 }
 

@@ -3,7 +3,10 @@
 #include "TestSupport.h"
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QSettings>
+#include <mutex>
 
 QString TestSupport::sourceDir() { return QString::fromLocal8Bit(qgetenv("R5_SOURCE_DIR")); }
 QString TestSupport::runDir() { return QString::fromLocal8Bit(qgetenv("R5_RUN_DIR")); }
@@ -40,4 +43,192 @@ QTemporaryDir *TestSupport::enterFreshRunFolder(bool withData)
     }
     QDir::setCurrent(dir->path());
     return dir;
+}
+
+QTemporaryDir *TestSupport::enterFreshSimulatedRun(bool withData)
+{
+    sim::reset();
+    resetLinkState();
+    return enterFreshRunFolder(withData);
+}
+
+SecrecyCode TestSupport::simulatedSecrecyCode()
+{
+    return {0, '5', '8', '3', '1', '2', '0', 0};
+}
+
+void TestSupport::writeApConfig(const QVariantMap &values, const QString &folder)
+{
+    QSettings s(folder + QStringLiteral("/modules/setting/apConfig.bin"), QSettings::IniFormat);
+    s.setIniCodec("UTF-8");
+    for (auto it = values.begin(); it != values.end(); ++it)
+        s.setValue(it.key(), it.value());
+    s.sync();
+}
+
+void TestSupport::writeMacroFile(const QString &path, const QStringList &lines, int index, int repeat, int did)
+{
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue(QStringLiteral("config/index"), index);
+    s.setValue(QStringLiteral("config/total"), lines.size());
+    s.setValue(QStringLiteral("config/repeat"), repeat);
+    s.setValue(QStringLiteral("config/did"), did);
+    for (int i = 0; i < lines.size(); ++i)
+        s.setValue(QStringLiteral("macro/%1").arg(i), lines.at(i));
+}
+
+QByteArray TestSupport::bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+QVariantList TestSupport::ints(std::initializer_list<int> values)
+{
+    QVariantList out;
+    for (int v : values)
+        out.append(v);
+    return out;
+}
+
+QList<int> TestSupport::toInts(const QVariant &list)
+{
+    QList<int> out;
+    for (const QVariant &v : list.toList())
+        out.append(v.toInt());
+    return out;
+}
+
+// ---- messages ----
+namespace {
+// One capture is current at a time; a nested one saves and restores the outer's filter.
+struct CaptureState {
+    std::mutex mutex;
+    QList<TestSupport::MessageCapture::Line> lines;
+    TestSupport::MessageCapture::Keep keep = nullptr;
+    QtMessageHandler forward = nullptr;   // the handler outside every capture
+    QElapsedTimer clock;
+};
+CaptureState &state()
+{
+    static CaptureState s;
+    return s;
+}
+
+void captureHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    CaptureState &s = state();
+    QtMessageHandler forward = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(s.mutex);
+        if (s.keep && s.keep(type, context.category, msg))
+            s.lines.append({s.clock.elapsed(), msg});
+        forward = s.forward;
+    }
+    if (forward && type != QtDebugMsg)
+        forward(type, context, msg);
+}
+} // namespace
+
+TestSupport::MessageCapture::MessageCapture(Keep keep)
+{
+    CaptureState &s = state();
+    {
+        std::lock_guard<std::mutex> lock(s.mutex);
+        previousKeep = s.keep;
+        s.keep = keep;
+        s.lines.clear();
+        s.clock.start();
+    }
+    previousHandler = qInstallMessageHandler(captureHandler);
+    if (previousHandler != captureHandler) {
+        std::lock_guard<std::mutex> lock(s.mutex);
+        s.forward = previousHandler;
+    }
+}
+
+TestSupport::MessageCapture::~MessageCapture()
+{
+    qInstallMessageHandler(previousHandler);
+    CaptureState &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.keep = previousKeep;
+    if (previousHandler != captureHandler)
+        s.forward = nullptr;
+}
+
+QList<TestSupport::MessageCapture::Line> TestSupport::MessageCapture::lines()
+{
+    std::lock_guard<std::mutex> lock(state().mutex);
+    return state().lines;
+}
+
+QStringList TestSupport::MessageCapture::texts()
+{
+    QStringList out;
+    for (const Line &l : lines())
+        out.append(l.text);
+    return out;
+}
+
+QStringList TestSupport::MessageCapture::take()
+{
+    const QStringList out = texts();
+    std::lock_guard<std::mutex> lock(state().mutex);
+    state().lines.clear();
+    return out;
+}
+
+TestSupport::DebugCapture::DebugCapture()
+    : MessageCapture([](QtMsgType type, const char *, const QString &) { return type == QtDebugMsg; })
+{
+}
+
+// ---- dialogs ----
+TestSupport::DialogRecorder::DialogRecorder()
+{
+    UserDialogs::setResponder([this](const DialogRequest &r) {
+        requests.append(r);
+        if (whileOpen)
+            whileOpen();
+        DialogAnswer a;
+        a.button = button;
+        if (!fileNames.isEmpty())
+            a.fileName = fileNames.takeFirst();
+        return a;
+    });
+}
+
+TestSupport::DialogRecorder::~DialogRecorder() { UserDialogs::setResponder({}); }
+
+// ---- device log ----
+QList<TestSupport::SeenCommand> TestSupport::seenCommands(sim::Family f, Echoes echoes)
+{
+    QList<SeenCommand> out;
+    bool skipping = false;
+    for (const sim::Received &r : sim::received(f)) {
+        if (r.kind == sim::Received::Feature) {
+            skipping = echoes == Echoes::Dropped && !r.block.empty() && r.block[0] == 0x00;
+            if (skipping)
+                continue;
+            SeenCommand c;
+            c.block = QByteArray(reinterpret_cast<const char *>(r.block.data()), int(r.block.size()));
+            c.checksumOk = r.checksumOk;
+            out.append(c);
+        } else if (!skipping && !out.isEmpty() && r.wire.size() > 1) {
+            out.last().bulk.append(reinterpret_cast<const char *>(r.wire.data()) + 1, int(r.wire.size()) - 1);
+        }
+    }
+    return out;
+}
+
+QList<TestSupport::SeenCommand> TestSupport::seenCommandsWithCode(uchar code, sim::Family f, Echoes echoes)
+{
+    QList<SeenCommand> out;
+    for (const SeenCommand &c : seenCommands(f, echoes))
+        if (c.code() == code)
+            out.append(c);
+    return out;
 }
