@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Shared test fixtures (see TestSupport.h).
 #include "TestSupport.h"
+#include <QCloseEvent>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -203,6 +204,13 @@ TestSupport::DialogRecorder::DialogRecorder()
 
 TestSupport::DialogRecorder::~DialogRecorder() { UserDialogs::setResponder({}); }
 
+// ---- windows ----
+void TestSupport::OwnerWindow::closeEvent(QCloseEvent *e)
+{
+    ++closes;
+    QWidget::closeEvent(e);
+}
+
 // ---- device log ----
 QList<TestSupport::SeenCommand> TestSupport::seenCommands(sim::Family f, Echoes echoes)
 {
@@ -231,4 +239,9 @@ QList<TestSupport::SeenCommand> TestSupport::seenCommandsWithCode(uchar code, si
         if (c.code() == code)
             out.append(c);
     return out;
+}
+
+QString TestSupport::hexOf(const std::vector<uint8_t> &bytes)
+{
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(bytes.data()), int(bytes.size())).toHex(' ').toUpper());
 }

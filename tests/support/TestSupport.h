@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <QWidget>
 #include <functional>
 #include <initializer_list>
 
@@ -91,6 +92,17 @@ struct DialogRecorder {
     DialogRecorder &operator=(const DialogRecorder &) = delete;
 };
 
+// ---- windows ----
+// A main window stand-in that counts how often it was closed.
+class OwnerWindow : public QWidget
+{
+public:
+    int closes = 0;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+};
+
 // ---- what the simulated devices received ----
 // One command as the device saw it: the descrambled block and the bulk data after it
 // (the reports' bytes after the report id, concatenated).
@@ -105,4 +117,6 @@ enum class Echoes { Kept, Dropped };
 QList<SeenCommand> seenCommands(sim::Family f = sim::Family::Mouse, Echoes echoes = Echoes::Kept);
 QList<SeenCommand> seenCommandsWithCode(uchar code, sim::Family f = sim::Family::Mouse,
                                         Echoes echoes = Echoes::Kept);
+// Bytes of a report as upper-case hex pairs ("00 B5 44 ...").
+QString hexOf(const std::vector<uint8_t> &bytes);
 } // namespace TestSupport

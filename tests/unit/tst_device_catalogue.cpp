@@ -4,9 +4,10 @@
 #include "DeviceCatalogue.h"
 #include "Hid_Thread.h"
 #include "TestSupport.h"
-#include "tst_device_support.h"
 #include <QFile>
 #include <QtTest>
+
+using TestSupport::writeApConfig;
 
 class tst_DeviceCatalogue : public QObject
 {
@@ -14,8 +15,7 @@ class tst_DeviceCatalogue : public QObject
 private slots:
     void init()
     {
-        dir.reset(TestSupport::enterFreshRunFolder(false));
-        resetLinkState();
+        dir.reset(TestSupport::enterFreshSimulatedRun(false));
     }
 
     void shippedResourceIsExact()
@@ -36,26 +36,23 @@ private slots:
         const QList<DeviceInfo> list = readCatalogue(&encode);
         QVERIFY(encode);
         QCOMPARE(list.size(), 2);
-        const DeviceInfo &kb = list.at(0);
-        QCOMPARE(kb.type, 0);
-        QCOMPARE(kb.vid, quint16(0x04d9));
-        QCOMPARE(kb.pid, quint16(0x8b31));
-        QCOMPARE(kb.usagePage, quint16(0xff01));
-        QCOMPARE(kb.usage, quint16(0x0001));
-        QCOMPARE(kb.usagePage2, quint16(0xff02));
-        QCOMPARE(kb.usage2, quint16(0x0001));
-        QCOMPARE(kb.reportLength, 64u);
-        QCOMPARE(kb.name, QString("R4 Keyboard"));
-        const DeviceInfo &mouse = list.at(1);
-        QCOMPARE(mouse.type, 1);
-        QCOMPARE(mouse.vid, quint16(0x04d9));
-        QCOMPARE(mouse.pid, quint16(0xa6c2));
-        QCOMPARE(mouse.usagePage, quint16(0xff00));
-        QCOMPARE(mouse.usage, quint16(0xff00));
-        QCOMPARE(mouse.usagePage2, quint16(0xff01));
-        QCOMPARE(mouse.usage2, quint16(0xff01));
-        QCOMPARE(mouse.reportLength, 32u);
-        QCOMPARE(mouse.name, QString("R5 Mouse"));
+        // Keyboard, then mouse: type, ids, both interfaces, report length, name.
+        const DeviceInfo expected[2] = {
+            {0, 0x04d9, 0x8b31, 0xff01, 0x0001, 0xff02, 0x0001, "R4 Keyboard", 64},
+            {1, 0x04d9, 0xa6c2, 0xff00, 0xff00, 0xff01, 0xff01, "R5 Mouse", 32},
+        };
+        for (int i = 0; i < 2; ++i) {
+            const DeviceInfo &d = list.at(i), &e = expected[i];
+            QCOMPARE(d.type, e.type);
+            QCOMPARE(d.vid, e.vid);
+            QCOMPARE(d.pid, e.pid);
+            QCOMPARE(d.usagePage, e.usagePage);
+            QCOMPARE(d.usage, e.usage);
+            QCOMPARE(d.usagePage2, e.usagePage2);
+            QCOMPARE(d.usage2, e.usage2);
+            QCOMPARE(d.reportLength, e.reportLength);
+            QCOMPARE(d.name, e.name);
+        }
     }
 
     void parsingAndDefaults()

@@ -6,18 +6,14 @@
 #include "Hid_Thread.h"
 #include "SimControl.h"
 #include "TestSupport.h"
-#include "tst_device_support.h"
 #include <QtTest>
 #include <functional>
 
+using TestSupport::DebugCapture;
+using TestSupport::hexOf;
 using sim::Family;
 
 namespace {
-
-QString hexOf(const std::vector<uint8_t> &v)
-{
-    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(v.data()), int(v.size())).toHex(' ').toUpper());
-}
 
 QStringList wire(Family f)
 {
@@ -132,9 +128,7 @@ class tst_DeviceCommands : public QObject
 private slots:
     void init()
     {
-        dir.reset(TestSupport::enterFreshRunFolder(false));
-        resetLinkState();
-        sim::reset();
+        dir.reset(TestSupport::enterFreshSimulatedRun(false));
         sim::setScrambling(Family::Mouse, false);
         sim::setScrambling(Family::Keyboard, false);
     }

@@ -5,10 +5,10 @@
 #include "Hid_Thread.h"
 #include "SimControl.h"
 #include "TestSupport.h"
-#include "tst_device_support.h"
 #include <QDateTime>
 #include <QtTest>
 
+using namespace TestSupport;
 using sim::Family;
 
 namespace {
@@ -28,9 +28,7 @@ class tst_DeviceHandshake : public QObject
 private slots:
     void init()
     {
-        dir.reset(TestSupport::enterFreshRunFolder(false));
-        resetLinkState();
-        sim::reset();
+        dir.reset(enterFreshSimulatedRun(false));
         writeApConfig({{"common/product_name", QStringList{"R4 Keyboard", "R5 Mouse"}}});
         window.reset(new OwnerWindow);
         window->setWindowTitle("R5");
@@ -125,7 +123,7 @@ private slots:
 
     void passingEchoNeverEntersDemoMode()
     {
-        setSecrecyCode({0, '5', '8', '3', '1', '2', '0', 0});
+        setSecrecyCode(simulatedSecrecyCode());
         writeApConfig({{"common/sCode1", "m-corbel"}});
         DebugCapture capture;
         link->chkDeviceIsEnCode();

@@ -4,9 +4,10 @@
 #include "DeviceCatalogue.h"
 #include "Hid_Thread.h"
 #include "TestSupport.h"
-#include "tst_device_support.h"
 #include <QTimer>
 #include <QtTest>
+
+using namespace TestSupport;
 
 namespace {
 // The shipped catalogue with ids that no device has.
@@ -27,8 +28,7 @@ class tst_DeviceLink : public QObject
 private slots:
     void init()
     {
-        dir.reset(TestSupport::enterFreshRunFolder(false));
-        resetLinkState();
+        dir.reset(enterFreshSimulatedRun(false));
         writeApConfig({{"common/product_name", QStringList{"R4 Keyboard", "R5 Mouse"}}});
     }
 

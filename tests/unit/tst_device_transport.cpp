@@ -7,77 +7,40 @@
 #include "Hid_Thread.h"
 #include "SimControl.h"
 #include "TestSupport.h"
-#include "tst_device_support.h"
-#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QtTest>
 
+using namespace TestSupport;
 using sim::Family;
 
 namespace {
-
-QString hexOf(const std::vector<uint8_t> &v)
-{
-    return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(v.data()), int(v.size())).toHex(' ').toUpper());
-}
 
 uchar *u(QByteArray &b) { return reinterpret_cast<uchar *>(b.data()); }
 
 // Times at which the simulated firmware took each report, stamped inside the hidapi
 // call on the sending thread (the firmware's per-report trace lines).
-class ReportClock
+class ReportClock : MessageCapture
 {
 public:
     struct Stamp {
         qint64 ms;
         QString what;   // "feature" or "bulk out"
     };
-    ReportClock()
-    {
-        std::lock_guard<std::mutex> lock(mutex());
-        stamps().clear();
-        timer().start();
-        QLoggingCategory::setFilterRules("r5.sim.debug=true");
-        previous = qInstallMessageHandler(&ReportClock::handler);
-    }
-    ~ReportClock()
-    {
-        qInstallMessageHandler(previous);
-        QLoggingCategory::setFilterRules(QString());
-    }
+    ReportClock() : MessageCapture(isReportLine) { QLoggingCategory::setFilterRules("r5.sim.debug=true"); }
+    ~ReportClock() { QLoggingCategory::setFilterRules(QString()); }
     static QList<Stamp> taken()
     {
-        std::lock_guard<std::mutex> lock(mutex());
-        return stamps();
+        QList<Stamp> out;
+        for (const Line &l : lines())
+            out.append({l.ms, l.text.contains("feature") ? QString("feature") : QString("bulk out")});
+        return out;
     }
 
 private:
-    static void handler(QtMsgType, const QMessageLogContext &ctx, const QString &msg)
+    static bool isReportLine(QtMsgType, const char *category, const QString &text)
     {
-        if (qstrcmp(ctx.category, "r5.sim") != 0)
-            return;
-        std::lock_guard<std::mutex> lock(mutex());
-        if (msg.contains("feature"))
-            stamps().append({timer().elapsed(), "feature"});
-        else if (msg.contains("bulk out"))
-            stamps().append({timer().elapsed(), "bulk out"});
+        return qstrcmp(category, "r5.sim") == 0 && (text.contains("feature") || text.contains("bulk out"));
     }
-    static QList<Stamp> &stamps()
-    {
-        static QList<Stamp> s;
-        return s;
-    }
-    static QElapsedTimer &timer()
-    {
-        static QElapsedTimer t;
-        return t;
-    }
-    static std::mutex &mutex()
-    {
-        static std::mutex m;
-        return m;
-    }
-    QtMessageHandler previous = nullptr;
 };
 
 } // namespace
@@ -88,10 +51,8 @@ class tst_DeviceTransport : public QObject
 private slots:
     void init()
     {
-        dir.reset(TestSupport::enterFreshRunFolder(false));
-        resetLinkState();
-        sim::reset();
-        setSecrecyCode({0, '5', '8', '3', '1', '2', '0', 0});
+        dir.reset(enterFreshSimulatedRun(false));
+        setSecrecyCode(simulatedSecrecyCode());
         encodeOn = true;
     }
 
