@@ -16,10 +16,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMutex>
 #include <QQmlContext>
 #include <QQuickItem>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
@@ -28,25 +26,7 @@
 namespace {
 
 // Debug lines of the program ("Device Connect", "Device Error", ...), from any thread.
-QMutex linesLock;
-QStringList debugLines;
-QtMessageHandler previousHandler = nullptr;
-
-void recordLine(QtMsgType type, const QMessageLogContext &context, const QString &msg)
-{
-    if (type == QtDebugMsg) {
-        QMutexLocker lock(&linesLock);
-        debugLines << msg;
-    }
-    if (previousHandler && type != QtDebugMsg)
-        previousHandler(type, context, msg);
-}
-
-int linesEqual(const QString &line)
-{
-    QMutexLocker lock(&linesLock);
-    return debugLines.count(line);
-}
+int linesEqual(const QString &line) { return TestSupport::DebugCapture::count(line); }
 
 // A QML root that writes down every call the native side makes into it.
 const char spyRoot[] = R"(// SPDX-License-Identifier: MIT
@@ -66,15 +46,6 @@ QString rootLog(Widget *w)
 {
     QQuickItem *root = w->controler->view->rootObject();
     return root ? root->property("log").toString() : QString();
-}
-
-void writeApConfig(const QString &folder, const QVariantMap &values)
-{
-    QSettings s(folder + QStringLiteral("/modules/setting/apConfig.bin"), QSettings::IniFormat);
-    s.setIniCodec("UTF-8");
-    for (auto it = values.begin(); it != values.end(); ++it)
-        s.setValue(it.key(), it.value());
-    s.sync();
 }
 
 class ShowCounter : public QObject
@@ -155,26 +126,20 @@ class tst_startup : public QObject
 {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TestSupport::DebugCapture> lines;
 
 private slots:
-    void initTestCase()
-    {
-        previousHandler = qInstallMessageHandler(recordLine);
-        SoundPlayer::setFactory([](QObject *parent) { return new FakeSoundPlayer(parent); });
-    }
-    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+    void initTestCase() { SoundPlayer::setFactory([](QObject *parent) { return new FakeSoundPlayer(parent); }); }
 
     void init()
     {
-        dir.reset(TestSupport::enterFreshRunFolder());
+        dir.reset(TestSupport::enterFreshSimulatedRun());
         // The scene's skin images are generated into the run folder; share them.
         QDir().rmdir(dir->path() + "/modules/img");
         QFile::link(TestSupport::runDir() + "/modules/img", dir->path() + "/modules/img");
-        sim::reset();
-        resetLinkState();
-        QMutexLocker lock(&linesLock);
-        debugLines.clear();
+        lines.reset(new TestSupport::DebugCapture);
     }
+    void cleanup() { lines.reset(); }
 
     void programFolderCutsAtLastSlash()
     {
@@ -285,8 +250,9 @@ private slots:
         sim::setPresent(sim::Family::Mouse, false);
         Run run;
         run.folder = QDir::currentPath();
-        writeApConfig(run.folder, {{"common/product_name", QStringList{"Board K", "Rodent M"}},
-                                   {"common/name", "Shell Test"}});
+        TestSupport::writeApConfig({{"common/product_name", QStringList{"Board K", "Rodent M"}},
+                                   {"common/name", "Shell Test"}},
+                                  run.folder);
         run.insideBox = [&](const DialogRequest &) {
             if (run.warnings.size() == 1) {
                 run.window->deviceMonitor.injectEvent("add");
@@ -316,7 +282,7 @@ private slots:
         sim::setPresent(sim::Family::Mouse, false);
         Run run;
         run.folder = QDir::currentPath();
-        writeApConfig(run.folder, {{"common/sCode1", "m-corbel"}});
+        TestSupport::writeApConfig({{"common/sCode1", "m-corbel"}}, run.folder);
         run.inLoop = [&](Widget *w) {
             waitForLog(w, "run;");
             run.finalLog = rootLog(w);
@@ -349,7 +315,7 @@ private slots:
         run.inLoop = [&](Widget *w) {
             waitForLog(w, "run;");
             // Only a failed echo looks at the demo word; this echo passes.
-            writeApConfig(run.folder, {{"common/sCode1", "m-corbel"}});
+            TestSupport::writeApConfig({{"common/sCode1", "m-corbel"}}, run.folder);
             // The burst outlasts the 2048 ms interval: only restarting the timer on every
             // event keeps the check from running in the middle of it.
             for (int i = 0; i < 6; ++i) {

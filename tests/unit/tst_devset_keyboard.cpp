@@ -24,15 +24,15 @@ private slots:
         rig.view->ui_11H_SetMacroKey(QVariant(4), QVariant("Long"));
         rig.settle();
 
-        QCOMPARE(rig.dialogs.size(), 1);
-        QCOMPARE(rig.dialogs[0].caption, QString("Macro too long"));
-        QCOMPARE(rig.dialogs[0].text, QString("Cut to fit"));
-        QCOMPARE(rig.dialogs[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(rig.dialogs->requests.size(), 1);
+        QCOMPARE(rig.dialogs->requests[0].caption, QString("Macro too long"));
+        QCOMPARE(rig.dialogs->requests[0].text, QString("Cut to fit"));
+        QCOMPARE(rig.dialogs->requests[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 
         const auto cmds = rig.commandsWithCode(0x11, Family::Keyboard);
         QCOMPARE(cmds.size(), 1);
-        QCOMPARE(cmds[0].block.left(4), bytesOf({0x11, 0, 4, 0x03}));
-        const QByteArray expected = bytesOf({0x00, 0x01}) + keyStepBytes(98).left(190);
+        QCOMPARE(cmds[0].block.left(4), bytes({0x11, 0, 4, 0x03}));
+        const QByteArray expected = bytes({0x00, 0x01}) + keyStepBytes(98).left(190);
         QCOMPARE(cmds[0].bulk, expected);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::keyboardSnapshot().macros[4]), 192), expected);
     }
@@ -44,10 +44,10 @@ private slots:
         rig.view->ui_11H_SetMacroKey(QVariant("0"), QVariant("Short"));
         rig.view->ui_11H_SetMacroKey(QVariant(1), QVariant("../../escape"));
         rig.settle();
-        QVERIFY(rig.dialogs.isEmpty());
+        QVERIFY(rig.dialogs->requests.isEmpty());
         const auto cmds = rig.commandsWithCode(0x11, Family::Keyboard);
         QCOMPARE(cmds.size(), 1);   // the unsafe name sends nothing
-        QCOMPARE(cmds[0].bulk, bytesOf({0x00, 0x01, 0x01, 0x04, 0x81, 0x04, 0x00, 0x00}) + QByteArray(184, '\0'));
+        QCOMPARE(cmds[0].bulk, bytes({0x00, 0x01, 0x01, 0x04, 0x81, 0x04, 0x00, 0x00}) + QByteArray(184, '\0'));
     }
 
     void keyMatrixStores126KeysAndSends512Bytes()
@@ -77,13 +77,13 @@ private slots:
     void shortKeyMatrixFillsMissingKeysWithZero()
     {
         rig.start(Link::KeyboardAsEntry1);
-        rig.view->ui_0DH_SetKeyMatrix(intList({1, 2, 3, 4, 5}));
+        rig.view->ui_0DH_SetKeyMatrix(ints({1, 2, 3, 4, 5}));
         rig.settle();
         QCOMPARE(rig.storedProfileValue("keydefine/1").toList(), QVariantList({"5", "0", "0", "0"}));
         QCOMPARE(rig.storedProfileValue("keydefine/125").toList(), QVariantList({"0", "0", "0", "0"}));
         const auto cmds = rig.commandsWithCode(0x0D, Family::Keyboard);
         QCOMPARE(cmds.size(), 1);
-        QCOMPARE(cmds[0].bulk, bytesOf({1, 2, 3, 4, 5}) + QByteArray(507, '\0'));
+        QCOMPARE(cmds[0].bulk, bytes({1, 2, 3, 4, 5}) + QByteArray(507, '\0'));
     }
 
     void userPictureOption255OnlyStores()
@@ -102,7 +102,7 @@ private slots:
         rig.settle();
         const auto cmds = rig.commandsWithCode(0x12, Family::Keyboard);
         QCOMPARE(cmds.size(), 1);
-        QCOMPARE(cmds[0].block.left(5), bytesOf({0x12, 0, 3, 0x08, 1}));
+        QCOMPARE(cmds[0].block.left(5), bytes({0x12, 0, 3, 0x08, 1}));
         QCOMPARE(cmds[0].bulk.size(), 512);
         QCOMPARE(int(cmds[0].bulk.at(13)), 13 % 7);
         QCOMPARE(rig.storedProfileValue("userPicture/3").toList().size(), 512);
@@ -115,7 +115,7 @@ private slots:
         rig.view->ui_14H_SetColor(3, 255, 128, 0);
         rig.view->ui_07H_SetControlIndicatorLight(2, 9);
         rig.view->ui_09H_SetKeyboardMode(1);
-        rig.view->ui_0EH_SetKeyOnOff(intList({0xFF, 0x01}));
+        rig.view->ui_0EH_SetKeyOnOff(ints({0xFF, 0x01}));
         rig.view->ui_13H_SetRecoveryData();
         rig.settle();
 
@@ -123,13 +123,13 @@ private slots:
         QCOMPARE(rig.view->ui_94H_GetColor(3), QVariantList({"255", "128", "0"}));
         const auto cmds = rig.commands(Family::Keyboard);
         QCOMPARE(cmds.size(), 6);
-        QCOMPARE(cmds[0].block.left(7), bytesOf({0x08, 1, 2, 3, 4, 5, 6}));
-        QCOMPARE(cmds[1].block.left(6), bytesOf({0x14, 0, 3, 255, 128, 0}));
-        QCOMPARE(cmds[2].block.left(3), bytesOf({0x07, 2, 9}));
-        QCOMPARE(cmds[3].block.left(2), bytesOf({0x09, 1}));
-        QCOMPARE(cmds[4].block.left(4), bytesOf({0x0E, 0, 0, 0x15}));
-        QCOMPARE(cmds[4].bulk.left(21), bytesOf({0xFF, 0x01}) + QByteArray(19, '\0'));
-        QCOMPARE(cmds[5].block.left(2), bytesOf({0x13, 0xFF}));
+        QCOMPARE(cmds[0].block.left(7), bytes({0x08, 1, 2, 3, 4, 5, 6}));
+        QCOMPARE(cmds[1].block.left(6), bytes({0x14, 0, 3, 255, 128, 0}));
+        QCOMPARE(cmds[2].block.left(3), bytes({0x07, 2, 9}));
+        QCOMPARE(cmds[3].block.left(2), bytes({0x09, 1}));
+        QCOMPARE(cmds[4].block.left(4), bytes({0x0E, 0, 0, 0x15}));
+        QCOMPARE(cmds[4].bulk.left(21), bytes({0xFF, 0x01}) + QByteArray(19, '\0'));
+        QCOMPARE(cmds[5].block.left(2), bytes({0x13, 0xFF}));
     }
 
     void readsReturnWhatTheKeyboardHolds()

@@ -18,7 +18,7 @@ private slots:
     void stageColorsType2PackTwoPerByte()
     {
         rig.start();
-        const QVariantList colours = intList({1, 2, 3, 4, 5, 6, 7, 8});
+        const QVariantList colours = ints({1, 2, 3, 4, 5, 6, 7, 8});
         rig.view->ui_10H_SetLED8StageColor(2, colours);
         rig.settle();
 
@@ -26,7 +26,7 @@ private slots:
         QCOMPARE(cmds.size(), 1);
         QCOMPARE(cmds[0].p(1), uchar(2));
         QCOMPARE(cmds[0].p(2), uchar(4));
-        QCOMPARE(cmds[0].bulk.left(4), bytesOf({0x21, 0x43, 0x65, 0x87}));
+        QCOMPARE(cmds[0].bulk.left(4), bytes({0x21, 0x43, 0x65, 0x87}));
         QCOMPARE(cmds[0].bulk.mid(4), QByteArray(28, '\0'));
         QCOMPARE(rig.storedProfileValue("color_R5/type2").toList().size(), 8);
         QCOMPARE(rig.view->ui_90H_GetLED8StageColor(2), QVariantList({1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}));
@@ -73,9 +73,9 @@ private slots:
         rig.start();
         {
             QSettings sel("./modules/gun/selGunData.bin", QSettings::IniFormat);
-            sel.setValue("gunData/0", intList({0, 1, 30, 40}));
-            sel.setValue("gunData/1", intList({1, 2, 31, 41}));
-            sel.setValue("gunData/2", intList({2, 3, 32, 42}));
+            sel.setValue("gunData/0", ints({0, 1, 30, 40}));
+            sel.setValue("gunData/1", ints({1, 2, 31, 41}));
+            sel.setValue("gunData/2", ints({2, 3, 32, 42}));
         }
         QVariantList src;
         for (int i = 0; i < 64; ++i)
@@ -101,9 +101,9 @@ private slots:
             QCOMPARE(cmds[m].bulk.mid(24), DeviceBytesOf(src).mid(24));
         }
         QCOMPARE(cmds[0].bulk.left(4), DeviceBytesOf(src).left(4));
-        QCOMPARE(cmds[1].bulk.left(4), bytesOf({0x0B, 0, 40, 30}));
-        QCOMPARE(cmds[2].bulk.left(4), bytesOf({0x0B, 1, 41, 31}));
-        QCOMPARE(cmds[3].bulk.left(4), bytesOf({0x0B, 2, 42, 32}));
+        QCOMPARE(cmds[1].bulk.left(4), bytes({0x0B, 0, 40, 30}));
+        QCOMPARE(cmds[2].bulk.left(4), bytes({0x0B, 1, 41, 31}));
+        QCOMPARE(cmds[3].bulk.left(4), bytes({0x0B, 2, 42, 32}));
         // The profile keeps the key as the page gave it.
         QCOMPARE(rig.storedProfileValue("keydefine_R5/2").toList().at(3).toInt(), 6);
     }
@@ -114,8 +114,8 @@ private slots:
         {
             QSettings sel("./modules/gun/selGunData.bin", QSettings::IniFormat);
             sel.clear();
-            sel.setValue("gunData/0", intList({0, 1, 30}));   // no fire period
-            sel.setValue("gunData/1", intList({1}));
+            sel.setValue("gunData/0", ints({0, 1, 30}));   // no fire period
+            sel.setValue("gunData/1", ints({1}));
             // gunData/2 missing
         }
         QVariantList src;
@@ -128,34 +128,34 @@ private slots:
 
         const auto cmds = rig.commandsWithCode(0x12);
         QCOMPARE(cmds.size(), 4);
-        QCOMPARE(cmds[0].bulk.left(4), bytesOf({0x08, 0, 0, 0}));
-        QCOMPARE(cmds[1].bulk.left(4), bytesOf({0x0B, 0, 0, 30}));
-        QCOMPARE(cmds[2].bulk.left(4), bytesOf({0x0B, 1, 0, 0}));
-        QCOMPARE(cmds[3].bulk.left(4), bytesOf({0x0B, 2, 0, 0}));
+        QCOMPARE(cmds[0].bulk.left(4), bytes({0x08, 0, 0, 0}));
+        QCOMPARE(cmds[1].bulk.left(4), bytes({0x0B, 0, 0, 30}));
+        QCOMPARE(cmds[2].bulk.left(4), bytes({0x0B, 1, 0, 0}));
+        QCOMPARE(cmds[3].bulk.left(4), bytes({0x0B, 2, 0, 0}));
     }
 
     void shortKeyListFillsMissingBytesWithZero()
     {
         rig.start();
-        rig.view->ui_12H_SetKeyMatrix(intList({1, 0xF0, 0, 0, 2, 0x04}));
+        rig.view->ui_12H_SetKeyMatrix(ints({1, 0xF0, 0, 0, 2, 0x04}));
         rig.settle();
         QCOMPARE(rig.storedProfileValue("keydefine_R5/1").toList(), QVariantList({"2", "4", "0", "0"}));
         QCOMPARE(rig.storedProfileValue("keydefine_R5/15").toList(), QVariantList({"0", "0", "0", "0"}));
         const auto cmds = rig.commandsWithCode(0x12);
         QCOMPARE(cmds.size(), 1);
-        QCOMPARE(cmds[0].bulk, bytesOf({1, 0xF0, 0, 0, 2, 0x04}) + QByteArray(58, '\0'));
+        QCOMPARE(cmds[0].bulk, bytes({1, 0xF0, 0, 0, 2, 0x04}) + QByteArray(58, '\0'));
     }
 
     void defaultKeyMatrixGoesToIndexPlusOne()
     {
         rig.start();
         const QVariant before = rig.storedProfileValue("keydefine_R5/0");
-        rig.view->ui_12H_SetDefaultKeyMatrix(intList({1, 2, 3}), 2);
+        rig.view->ui_12H_SetDefaultKeyMatrix(ints({1, 2, 3}), 2);
         rig.settle();
         const auto cmds = rig.commandsWithCode(0x12);
         QCOMPARE(cmds.size(), 1);
         QCOMPARE(cmds[0].p(1), uchar(3));
-        QCOMPARE(cmds[0].bulk, bytesOf({1, 2, 3}) + QByteArray(61, '\0'));
+        QCOMPARE(cmds[0].bulk, bytes({1, 2, 3}) + QByteArray(61, '\0'));
         QCOMPARE(rig.storedProfileValue("keydefine_R5/0"), before);
     }
 
@@ -166,17 +166,17 @@ private slots:
         rig.view->ui_13H_SetMacroKey(QVariant(5), QVariant("Long"));
         rig.settle();
 
-        QCOMPARE(rig.dialogs.size(), 1);
-        QCOMPARE(rig.dialogs[0].kind, DialogRequest::Warning);
-        QCOMPARE(rig.dialogs[0].caption, QString("MACRO"));
-        QCOMPARE(rig.dialogs[0].text, QString("Out of memory,\nsome command line has been cut."));
-        QCOMPARE(rig.dialogs[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(rig.dialogs->requests.size(), 1);
+        QCOMPARE(rig.dialogs->requests[0].kind, DialogRequest::Warning);
+        QCOMPARE(rig.dialogs->requests[0].caption, QString("MACRO"));
+        QCOMPARE(rig.dialogs->requests[0].text, QString("Out of memory,\nsome command line has been cut."));
+        QCOMPARE(rig.dialogs->requests[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
 
         const auto cmds = rig.commandsWithCode(0x13);
         QCOMPARE(cmds.size(), 1);
         QCOMPARE(cmds[0].p(1), uchar(5));
         QCOMPARE(cmds[0].p(2), uchar(0x80));
-        QCOMPARE(cmds[0].bulk, bytesOf({0x02, 0x03}) + keyStepBytes(98).left(126));
+        QCOMPARE(cmds[0].bulk, bytes({0x02, 0x03}) + keyStepBytes(98).left(126));
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(sim::mouseSnapshot().macros[4]), 128), cmds[0].bulk);
     }
 
@@ -187,11 +187,11 @@ private slots:
         rig.view->ui_13H_SetMacroKey(QVariant("12"), QVariant("Short"));
         rig.settle();
 
-        QVERIFY(rig.dialogs.isEmpty());
+        QVERIFY(rig.dialogs->requests.isEmpty());
         const auto cmds = rig.commandsWithCode(0x13);
         QCOMPARE(cmds.size(), 1);
         QCOMPARE(cmds[0].p(1), uchar(12));
-        QCOMPARE(cmds[0].bulk, bytesOf({0x00, 0x07, 0x01, 0x04, 0x81, 0x04, 0x00, 0x00}) + QByteArray(120, '\0'));
+        QCOMPARE(cmds[0].bulk, bytes({0x00, 0x07, 0x01, 0x04, 0x81, 0x04, 0x00, 0x00}) + QByteArray(120, '\0'));
     }
 
     void missingMacroFileSendsEmptyMacroWithCountOne()
@@ -201,7 +201,7 @@ private slots:
         rig.settle();
         const auto cmds = rig.commandsWithCode(0x13);
         QCOMPARE(cmds.size(), 1);
-        QCOMPARE(cmds[0].bulk, bytesOf({0x00, 0x01, 0x00, 0x00}) + QByteArray(124, '\0'));
+        QCOMPARE(cmds[0].bulk, bytes({0x00, 0x01, 0x00, 0x00}) + QByteArray(124, '\0'));
         QVERIFY(!QFile::exists("./modules/macro/Nowhere.bin"));
     }
 
@@ -217,48 +217,42 @@ private slots:
         rig.view->ui_13H_SetMacroKey(QVariant(2), QVariant(""));
         rig.settle();
         QVERIFY(rig.commandsWithCode(0x13).isEmpty());
-        QVERIFY(rig.dialogs.isEmpty());
+        QVERIFY(rig.dialogs->requests.isEmpty());
     }
 
     void recoilKeepsOffsetWhenOption1IsZero()
     {
         rig.start();
-        auto &store = sim::mouse();
-        const uchar initial[4] = {3, 1, 0x00, 0x01};
-        std::copy(initial, initial + 4, store.functionOption);
+        setFunctionOption({3, 1, 0x00, 0x01});
         rig.view->r5_0CH_SetPressGun(5, 10, 3, 1, 1, 2);
         rig.settle();
 
         const auto cmds = rig.commands();
         QCOMPARE(cmds.size(), 3);
         QCOMPARE(cmds[0].code(), uchar(0x83));
-        QCOMPARE(cmds[1].block.left(5), bytesOf({0x03, 3, 1, 0x00, 0x09}));
-        QCOMPARE(cmds[2].block.left(6), bytesOf({0x04, 1, 3, 5, 10, 2}));
+        QCOMPARE(cmds[1].block.left(5), bytes({0x03, 3, 1, 0x00, 0x09}));
+        QCOMPARE(cmds[2].block.left(6), bytes({0x04, 1, 3, 5, 10, 2}));
     }
 
     void recoilNegatesOffsetWhenOption1IsSet()
     {
         rig.start();
-        auto &store = sim::mouse();
-        const uchar initial[4] = {3, 2, 0x40, 0x0F};
-        std::copy(initial, initial + 4, store.functionOption);
+        setFunctionOption({3, 2, 0x40, 0x0F});
         rig.view->r5_0CH_SetPressGun(7, 10, 4, 0, 0, 1);
         rig.settle();
 
         const auto cmds = rig.commands();
         QCOMPARE(cmds.size(), 3);
         // Recoil off clears only bit 3 of option2.
-        QCOMPARE(cmds[1].block.left(5), bytesOf({0x03, 3, 2, 0x40, 0x07}));
-        QCOMPARE(cmds[2].block.left(6), bytesOf({0x04, 0, 4, 7, 246, 1}));
+        QCOMPARE(cmds[1].block.left(5), bytes({0x03, 3, 2, 0x40, 0x07}));
+        QCOMPARE(cmds[2].block.left(6), bytes({0x04, 0, 4, 7, 246, 1}));
     }
 
     void scrollSwapOffClearsOnlyBit6()
     {
         rig.start();
-        auto &store = sim::mouse();
-        const uchar initial[4] = {3, 1, 0xFF, 0x08};
-        std::copy(initial, initial + 4, store.functionOption);
-        store.reportRate = 2;
+        setFunctionOption({3, 1, 0xFF, 0x08});
+        sim::mouse().reportRate = 2;
         rig.view->setScrollPinSwap(false);
         rig.settle();
 
@@ -267,7 +261,7 @@ private slots:
         QCOMPARE(cmds[0].code(), uchar(0x83));
         QCOMPARE(cmds[1].code(), uchar(0x81));
         // The rate comes from 81H, not from the option read.
-        QCOMPARE(cmds[2].block.left(5), bytesOf({0x03, 3, 2, 0xBF, 0x08}));
+        QCOMPARE(cmds[2].block.left(5), bytes({0x03, 3, 2, 0xBF, 0x08}));
         QCOMPARE(rig.storedProfileValue("keydefine_R5/scrollswap").toBool(), false);
         QVERIFY(rig.storedProfileValue("keydefine_R5/scrollswap").isValid());
     }
@@ -275,16 +269,14 @@ private slots:
     void scrollSwapOnSetsBit6()
     {
         rig.start();
-        auto &store = sim::mouse();
-        const uchar initial[4] = {3, 1, 0x01, 0x00};
-        std::copy(initial, initial + 4, store.functionOption);
-        store.reportRate = 1;
+        setFunctionOption({3, 1, 0x01, 0x00});
+        sim::mouse().reportRate = 1;
         rig.view->setScrollPinSwap(true);
         rig.settle();
 
         const auto cmds = rig.commandsWithCode(0x03);
         QCOMPARE(cmds.size(), 1);
-        QCOMPARE(cmds[0].block.left(5), bytesOf({0x03, 3, 1, 0x41, 0x00}));
+        QCOMPARE(cmds[0].block.left(5), bytes({0x03, 3, 1, 0x41, 0x00}));
         QVERIFY(rig.view->getScrollPinSwap());
     }
 
@@ -355,9 +347,9 @@ private slots:
         for (Link link : {Link::Absent, Link::None}) {
             rig.start(link);
             rig.view->ui_0BH_SetCurrentDPIStage(3);
-            rig.view->ui_11H_SetDPISet(4, intList({1, 2, 3, 4}), intList({400, 800, 1600, 3200}));
-            rig.view->ui_0DH_SetRGBLedEffect(2, 100, 3, intList({2, 7, 1}));
-            rig.view->ui_10H_SetLED8StageColor(1, intList({255, 0, 0}));
+            rig.view->ui_11H_SetDPISet(4, ints({1, 2, 3, 4}), ints({400, 800, 1600, 3200}));
+            rig.view->ui_0DH_SetRGBLedEffect(2, 100, 3, ints({2, 7, 1}));
+            rig.view->ui_10H_SetLED8StageColor(1, ints({255, 0, 0}));
             rig.view->setScrollPinSwap(true);
             rig.settle();
             QVERIFY(rig.commands().isEmpty());
@@ -380,16 +372,16 @@ private slots:
     void dpiAndEffectCommandsCarryTheirBytes()
     {
         rig.start();
-        rig.view->ui_11H_SetDPISet(4, intList({0x104, 8, 16, 32, 0x80}), intList({400, 800, 1600, 3200}));
-        rig.view->ui_0DH_SetRGBLedEffect(2, 100, 3, intList({2, 7, 1}));
+        rig.view->ui_11H_SetDPISet(4, ints({0x104, 8, 16, 32, 0x80}), ints({400, 800, 1600, 3200}));
+        rig.view->ui_0DH_SetRGBLedEffect(2, 100, 3, ints({2, 7, 1}));
         rig.view->ui_0BH_SetCurrentDPIStage(3);
         rig.settle();
         const auto cmds = rig.commands();
         QCOMPARE(cmds.size(), 3);
-        QCOMPARE(cmds[0].block.left(3), bytesOf({0x11, 4, 8}));
-        QCOMPARE(cmds[0].bulk.left(8), bytesOf({4, 8, 16, 32, 0x80, 0, 0, 0}));
-        QCOMPARE(cmds[1].block.left(4), bytesOf({0x0D, 2, 100, 3}));
-        QCOMPARE(cmds[2].block.left(2), bytesOf({0x0B, 3}));
+        QCOMPARE(cmds[0].block.left(3), bytes({0x11, 4, 8}));
+        QCOMPARE(cmds[0].bulk.left(8), bytes({4, 8, 16, 32, 0x80, 0, 0, 0}));
+        QCOMPARE(cmds[1].block.left(4), bytes({0x0D, 2, 100, 3}));
+        QCOMPARE(cmds[2].block.left(2), bytes({0x0B, 3}));
     }
 
     void deviceReadsReturnWhatTheMouseHolds()
@@ -401,8 +393,7 @@ private slots:
         store.macros[2][0] = 0x00;
         store.macros[2][1] = 0x02;
         store.macros[2][127] = 0x55;
-        const uchar option[4] = {7, 1, 0, 0};
-        std::copy(option, option + 4, store.functionOption);
+        setFunctionOption({7, 1, 0, 0});
 
         const QVariantList matrix = rig.view->ui_92H_GetKeyMatrix();
         QCOMPARE(matrix.size(), 64);
@@ -429,24 +420,30 @@ private slots:
     {
         rig.start();
         rig.view->messageTexts = QStringList{"m0", "m1", "m2", "m3", "Left button", "Really reassign?"};
-        rig.answer = QMessageBox::Ok;
+        rig.dialogs->button = QMessageBox::Ok;
         QVERIFY(rig.view->getMsgAns_FoolProofing());
-        rig.answer = QMessageBox::Cancel;
+        rig.dialogs->button = QMessageBox::Cancel;
         QVERIFY(!rig.view->getMsgAns_FoolProofing());
-        QCOMPARE(rig.dialogs.size(), 2);
-        QCOMPARE(rig.dialogs[0].caption, QString("Left button"));
-        QCOMPARE(rig.dialogs[0].text, QString("Really reassign?"));
-        QCOMPARE(rig.dialogs[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        QCOMPARE(rig.dialogs[0].defaultButton, QMessageBox::Cancel);
+        QCOMPARE(rig.dialogs->requests.size(), 2);
+        QCOMPARE(rig.dialogs->requests[0].caption, QString("Left button"));
+        QCOMPARE(rig.dialogs->requests[0].text, QString("Really reassign?"));
+        QCOMPARE(rig.dialogs->requests[0].buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(rig.dialogs->requests[0].defaultButton, QMessageBox::Cancel);
 
         // Texts not loaded yet: still asks, and does not read past the list.
         rig.view->messageTexts.clear();
-        rig.answer = QMessageBox::Ok;
+        rig.dialogs->button = QMessageBox::Ok;
         QVERIFY(rig.view->getMsgAns_FoolProofing());
-        QCOMPARE(rig.dialogs.size(), 3);
+        QCOMPARE(rig.dialogs->requests.size(), 3);
     }
 
 private:
+    // The four option bytes the mouse answers 83H with.
+    static void setFunctionOption(std::initializer_list<uchar> option)
+    {
+        std::copy(option.begin(), option.end(), sim::mouse().functionOption);
+    }
+
     static QByteArray DeviceBytesOf(const QVariantList &list)
     {
         QByteArray b;

@@ -14,30 +14,9 @@
 #include <QTest>
 #include <memory>
 
-// One command as the device saw it: the descrambled block and its bulk payload
-// (the reports' bytes after the report id, concatenated).
-struct SeenCommand {
-    QByteArray block;
-    QByteArray bulk;
-    uchar code() const { return uchar(block.at(0)); }
-    uchar p(int i) const { return uchar(block.at(i)); }
-};
-
-inline QByteArray bytesOf(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values)
-        b.append(char(v));
-    return b;
-}
-
-inline QVariantList intList(std::initializer_list<int> values)
-{
-    QVariantList l;
-    for (int v : values)
-        l.append(v);
-    return l;
-}
+using TestSupport::bytes;
+using TestSupport::ints;
+using TestSupport::SeenCommand;
 
 class DevsetRig
 {
@@ -50,16 +29,8 @@ public:
     void start(Link link = Link::Mouse)
     {
         stop();
-        sim::reset();
-        resetLinkState();
-        dir.reset(TestSupport::enterFreshRunFolder());
-        dialogs.clear();
-        UserDialogs::setResponder([this](const DialogRequest &r) {
-            dialogs.append(r);
-            DialogAnswer a;
-            a.button = answer;
-            return a;
-        });
+        dir.reset(TestSupport::enterFreshSimulatedRun());
+        dialogs.reset(new TestSupport::DialogRecorder);
         view.reset(new myQQuickView);
         if (link == Link::None)
             return;
@@ -78,11 +49,7 @@ public:
         hid.reset(new Hid_Thread);
         hid->scanDevices(catalogue);
         encodeOn = isEncode;
-        SecrecyCode code{};
-        const QByteArray six = "583120";   // the simulated devices' factory code
-        for (int i = 0; i < 6; ++i)
-            code[size_t(i + 1)] = uchar(six.at(i));
-        setSecrecyCode(code);
+        setSecrecyCode(TestSupport::simulatedSecrecyCode());
         view->hid = hid.get();
         sim::clearReceived();
     }
@@ -93,7 +60,7 @@ public:
             view->hid = nullptr;
         view.reset();
         hid.reset();
-        UserDialogs::setResponder({});
+        dialogs.reset();
         if (dir)
             QDir::setCurrent(QDir::tempPath());
         dir.reset();
@@ -111,30 +78,12 @@ public:
 
     QList<SeenCommand> commands(sim::Family f = sim::Family::Mouse) const
     {
-        QList<SeenCommand> out;
-        bool skipping = false;
-        for (const sim::Received &r : sim::received(f)) {
-            if (r.kind == sim::Received::Feature) {
-                skipping = !r.block.empty() && r.block[0] == 0x00;
-                if (skipping)
-                    continue;
-                SeenCommand c;
-                c.block = QByteArray(reinterpret_cast<const char *>(r.block.data()), int(r.block.size()));
-                out.append(c);
-            } else if (!skipping && !out.isEmpty() && r.wire.size() > 1) {
-                out.last().bulk.append(reinterpret_cast<const char *>(r.wire.data()) + 1, int(r.wire.size()) - 1);
-            }
-        }
-        return out;
+        return TestSupport::seenCommands(f, TestSupport::Echoes::Dropped);
     }
 
     QList<SeenCommand> commandsWithCode(uchar code, sim::Family f = sim::Family::Mouse) const
     {
-        QList<SeenCommand> out;
-        for (const SeenCommand &c : commands(f))
-            if (c.code() == code)
-                out.append(c);
-        return out;
+        return TestSupport::seenCommandsWithCode(code, f, TestSupport::Echoes::Dropped);
     }
 
     // The profile as it is on disk after the open settings object has written it back.
@@ -148,20 +97,13 @@ public:
 
     void writeMacroFile(const QString &name, const QStringList &lines, int repeat)
     {
-        QSettings m("./modules/macro/" + name + ".bin", QSettings::IniFormat);
-        m.setValue("config/index", -1);
-        m.setValue("config/total", lines.size());
-        m.setValue("config/repeat", repeat);
-        m.setValue("config/did", 1);
-        for (int i = 0; i < lines.size(); ++i)
-            m.setValue("macro/" + QString::number(i), lines.at(i));
+        TestSupport::writeMacroFile("./modules/macro/" + name + ".bin", lines, -1, repeat, 1);
     }
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<myQQuickView> view;
     std::unique_ptr<Hid_Thread> hid;
-    QList<DialogRequest> dialogs;
-    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    std::unique_ptr<TestSupport::DialogRecorder> dialogs;   // what was asked; boxes answered OK
 };
 
 // Step lines of a macro whose encoding is `records` two-byte key records: alternating
@@ -179,6 +121,6 @@ inline QByteArray keyStepBytes(int records)
 {
     QByteArray b;
     for (int i = 0; i < records; ++i)
-        b.append(bytesOf({i % 2 == 0 ? 0x01 : 0x81, 0x04}));
+        b.append(bytes({i % 2 == 0 ? 0x01 : 0x81, 0x04}));
     return b;
 }

@@ -12,7 +12,7 @@ const QString kDir = "./modules/macro/";
 QString down(const QString &k) { return k + "    [Down]"; }
 QString up(const QString &k) { return k + "      [Up]"; }
 QString pause(const QString &ms) { return ms + "   [Delay]"; }
-QList<uchar> bytes(std::initializer_list<int> v)
+QList<uchar> uchars(std::initializer_list<int> v)
 {
     QList<uchar> out;
     for (int b : v)
@@ -100,7 +100,7 @@ private slots:
             rig.view->saveMacroIniToFile(n);
             rig.view->loadMacroIniFromFile(n);
         }
-        QVERIFY(rig.asked.isEmpty());   // no dialog for a refused name
+        QVERIFY(rig.dialogs->requests.isEmpty());   // no dialog for a refused name
         QCOMPARE(FilesRig::snapshot(), before);
         QVERIFY(QFile::exists("./modules/victim.bin"));
     }
@@ -155,50 +155,50 @@ private slots:
     void mouseEncoding()
     {
         auto enc = [](const QStringList &l) { return MacroLibrary::encode(l, 1); };
-        QCOMPARE(enc({}), bytes({0x00, 0x01, 0x00, 0x00}));
+        QCOMPARE(enc({}), uchars({0x00, 0x01, 0x00, 0x00}));
         // A folded pause replaces the low seven bits and keeps bit 7 (down 0x01 -> 0x05,
         // up 0x81 -> 0x85), in units of 10 ms.
-        QCOMPARE(enc({down("A"), pause("50"), up("A")}), bytes({0x00, 0x01, 0x05, 0x04, 0x81, 0x04, 0x00, 0x00}));
-        QCOMPARE(enc({up("A"), pause("50")}), bytes({0x00, 0x01, 0x85, 0x04, 0x00, 0x00}));
-        QCOMPARE(enc({down("A"), pause("5")}), bytes({0x00, 0x01, 0x01, 0x04, 0x00, 0x00}));
-        QCOMPARE(enc({down("A"), pause("14")}), bytes({0x00, 0x01, 0x01, 0x04, 0x00, 0x00}));
-        QCOMPARE(enc({down("A"), pause("15")}), bytes({0x00, 0x01, 0x02, 0x04, 0x00, 0x00}));
-        QCOMPARE(enc({up("A"), pause("1270")}), bytes({0x00, 0x01, 0xFF, 0x04, 0x00, 0x00}));
-        QCOMPARE(enc({down("A"), pause("1271")}), bytes({0x00, 0x01, 0x01, 0x04, 64, 0x01, 0x00, 0x00}));
-        QCOMPARE(enc({down("A"), pause("5100")}), bytes({0x00, 0x01, 0x01, 0x04, 255, 0x01, 0x00, 0x00}));
+        QCOMPARE(enc({down("A"), pause("50"), up("A")}), uchars({0x00, 0x01, 0x05, 0x04, 0x81, 0x04, 0x00, 0x00}));
+        QCOMPARE(enc({up("A"), pause("50")}), uchars({0x00, 0x01, 0x85, 0x04, 0x00, 0x00}));
+        QCOMPARE(enc({down("A"), pause("5")}), uchars({0x00, 0x01, 0x01, 0x04, 0x00, 0x00}));
+        QCOMPARE(enc({down("A"), pause("14")}), uchars({0x00, 0x01, 0x01, 0x04, 0x00, 0x00}));
+        QCOMPARE(enc({down("A"), pause("15")}), uchars({0x00, 0x01, 0x02, 0x04, 0x00, 0x00}));
+        QCOMPARE(enc({up("A"), pause("1270")}), uchars({0x00, 0x01, 0xFF, 0x04, 0x00, 0x00}));
+        QCOMPARE(enc({down("A"), pause("1271")}), uchars({0x00, 0x01, 0x01, 0x04, 64, 0x01, 0x00, 0x00}));
+        QCOMPARE(enc({down("A"), pause("5100")}), uchars({0x00, 0x01, 0x01, 0x04, 255, 0x01, 0x00, 0x00}));
         QCOMPARE(enc({down("A"), pause("6000")}),
-                 bytes({0x00, 0x01, 0x01, 0x04, 0x00, 0x01, 0x01, 0x2C, 0x00, 0x00}));
+                 uchars({0x00, 0x01, 0x01, 0x04, 0x00, 0x01, 0x01, 0x2C, 0x00, 0x00}));
         // A second pause is never folded: short ones take the four-byte form.
         QCOMPARE(enc({down("A"), pause("100"), pause("100")}),
-                 bytes({0x00, 0x01, 0x0A, 0x04, 0x00, 0x01, 0x00, 0x05, 0x00, 0x00}));
+                 uchars({0x00, 0x01, 0x0A, 0x04, 0x00, 0x01, 0x00, 0x05, 0x00, 0x00}));
         QCOMPARE(enc({down("A"), pause("100"), pause("2000")}),
-                 bytes({0x00, 0x01, 0x0A, 0x04, 0x64, 0x01, 0x00, 0x00}));
-        QCOMPARE(enc({pause("100")}), bytes({0x00, 0x01, 0x00, 0x01, 0x00, 0x05, 0x00, 0x00}));
-        QCOMPARE(enc({pause("10")}), bytes({0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00}));
+                 uchars({0x00, 0x01, 0x0A, 0x04, 0x64, 0x01, 0x00, 0x00}));
+        QCOMPARE(enc({pause("100")}), uchars({0x00, 0x01, 0x00, 0x01, 0x00, 0x05, 0x00, 0x00}));
+        QCOMPARE(enc({pause("10")}), uchars({0x00, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00}));
         // Unknown names add nothing; their pause folds into what precedes.
         QCOMPARE(enc({down("A"), down("NoSuchKey"), pause("30")}),
-                 bytes({0x00, 0x01, 0x03, 0x04, 0x00, 0x00}));
-        QCOMPARE(enc({down("NoSuchKey"), pause("30")}), bytes({0x03, 0x01, 0x00, 0x00}));
+                 uchars({0x00, 0x01, 0x03, 0x04, 0x00, 0x00}));
+        QCOMPARE(enc({down("NoSuchKey"), pause("30")}), uchars({0x03, 0x01, 0x00, 0x00}));
         // Zero, empty, non-numeric and negative pauses add nothing, but still count as pauses.
         QCOMPARE(enc({down("A"), pause("0"), pause("abc"), pause(""), pause("-40"), pause("50")}),
-                 bytes({0x00, 0x01, 0x01, 0x04, 0x00, 0x01, 0x00, 0x03, 0x00, 0x00}));
+                 uchars({0x00, 0x01, 0x01, 0x04, 0x00, 0x01, 0x00, 0x03, 0x00, 0x00}));
         // The longest pause is what 16 bits carry.
-        QCOMPARE(enc({pause("99999999")}), bytes({0x00, 0x01, 0x00, 0x01, 0xFF, 0xFF, 0x00, 0x00}));
+        QCOMPARE(enc({pause("99999999")}), uchars({0x00, 0x01, 0x00, 0x01, 0xFF, 0xFF, 0x00, 0x00}));
         // Mouse buttons and malformed lines.
         QCOMPARE(enc({down("MS-L"), up("MS-L"), "A", "A   [Down]", "Space [Down] "}),
-                 bytes({0x00, 0x01, 0x01, 0xF0, 0x81, 0xF0, 0x00, 0x00}));
+                 uchars({0x00, 0x01, 0x01, 0xF0, 0x81, 0xF0, 0x00, 0x00}));
     }
 
     void keyboardAndOtherFamilies()
     {
         QCOMPARE(MacroLibrary::encode({down("A"), pause("1000"), up("A")}, 0),
-                 bytes({0x00, 0x01, 0x01, 0x04, 0x7F, 0x00, 0x00, 0x64, 0x81, 0x04, 0x00, 0x00}));
-        QCOMPARE(MacroLibrary::encode({pause("700000")}, 0), bytes({0x00, 0x01, 0x7F, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
-        QCOMPARE(MacroLibrary::encode({down("A"), pause("50")}, -1), bytes({0x00, 0x01, 0x01, 0x04, 0x00, 0x00}));
+                 uchars({0x00, 0x01, 0x01, 0x04, 0x7F, 0x00, 0x00, 0x64, 0x81, 0x04, 0x00, 0x00}));
+        QCOMPARE(MacroLibrary::encode({pause("700000")}, 0), uchars({0x00, 0x01, 0x7F, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
+        QCOMPARE(MacroLibrary::encode({down("A"), pause("50")}, -1), uchars({0x00, 0x01, 0x01, 0x04, 0x00, 0x00}));
 
         rig.start(true, 0);
         QCOMPARE(rig.view->macroIncode({down("A"), pause("1000")}),
-                 bytes({0x00, 0x01, 0x01, 0x04, 0x7F, 0x00, 0x00, 0x64, 0x00, 0x00}));
+                 uchars({0x00, 0x01, 0x01, 0x04, 0x7F, 0x00, 0x00, 0x64, 0x00, 0x00}));
     }
 
     void exportIsAByteCopy()
@@ -207,16 +207,16 @@ private slots:
         const QString name = rig.view->createMacroIni().toString();
         rig.view->saveMacroIni(name, {down("A"), up("A")});
         const QString target = rig.dir->path() + "/a.mc";
-        rig.answers << target;
+        rig.dialogs->fileNames << target;
         rig.view->saveMacroIniToFile(name);
-        QCOMPARE(rig.asked.size(), 1);
-        QCOMPARE(rig.asked[0].caption, QString("Save File"));
-        QCOMPARE(rig.asked[0].filter, QString("Macro(*.mc)"));
-        QCOMPARE(rig.asked[0].text, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(rig.dialogs->requests.size(), 1);
+        QCOMPARE(rig.dialogs->requests[0].caption, QString("Save File"));
+        QCOMPARE(rig.dialogs->requests[0].filter, QString("Macro(*.mc)"));
+        QCOMPARE(rig.dialogs->requests[0].text, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
         QCOMPARE(FilesRig::read(target), FilesRig::read(kDir + name + ".bin"));
 
         rig.view->saveMacroIniToFile("Missing");   // no file: no dialog
-        QCOMPARE(rig.asked.size(), 1);
+        QCOMPARE(rig.dialogs->requests.size(), 1);
     }
 
     void importReplacesStepsAndKeepsTheBinding()
@@ -228,21 +228,21 @@ private slots:
         const QString source = rig.dir->path() + "/in.mc";
         FilesRig::write(source, "[config]\nindex=7\ntotal=2\nrepeat=9\ndid=1\n[macro]\n0=B    [Down]\n1=B      [Up]\n");
 
-        rig.answers << source;
+        rig.dialogs->fileNames << source;
         rig.view->loadMacroIniFromFile(name);
-        QCOMPARE(rig.asked.size(), 1);
-        QCOMPARE(rig.asked[0].kind, DialogRequest::OpenFile);
-        QCOMPARE(rig.asked[0].caption, QString("Open File"));
-        QCOMPARE(rig.asked[0].filter, QString("Macro(*.mc)"));
+        QCOMPARE(rig.dialogs->requests.size(), 1);
+        QCOMPARE(rig.dialogs->requests[0].kind, DialogRequest::OpenFile);
+        QCOMPARE(rig.dialogs->requests[0].caption, QString("Open File"));
+        QCOMPARE(rig.dialogs->requests[0].filter, QString("Macro(*.mc)"));
         QCOMPARE(rig.view->loadMacroIni(name), QStringList({down("B"), up("B")}));
         QCOMPARE(rig.view->loadMacroIniConfig(name), QVariantList({2, 5}));
 
         // Not a macro file, or no macro to import into: nothing changes, nothing is created.
         FilesRig::write(source, QByteArray(64, '\0'));
-        rig.answers << source;
+        rig.dialogs->fileNames << source;
         rig.view->loadMacroIniFromFile(name);
         QCOMPARE(rig.view->loadMacroIni(name), QStringList({down("B"), up("B")}));
-        rig.answers << source;
+        rig.dialogs->fileNames << source;
         rig.view->loadMacroIniFromFile("Absent");
         QVERIFY(!QFile::exists(kDir + "Absent.bin"));
     }
@@ -262,13 +262,13 @@ private slots:
         rig.start();
         QCOMPARE(rig.view->deviceFamily(), 1);
         const QString name = rig.view->createMacroIni().toString();
-        rig.view->setMacroIniConfig(name, intList({0, 3}));
+        rig.view->setMacroIniConfig(name, ints({0, 3}));
         QVERIFY(rig.view->saveMacroIni(name, {down("A"), pause("50"), up("A")}).toBool());
         rig.settle();
         const auto cmds = rig.commandsWithCode(0x13);
         QCOMPARE(cmds.size(), 1);
         QCOMPARE(cmds[0].p(1), uchar(1));
-        QCOMPARE(cmds[0].bulk.left(8), bytesOf({0x00, 0x03, 0x05, 0x04, 0x81, 0x04, 0x00, 0x00}));
+        QCOMPARE(cmds[0].bulk.left(8), bytes({0x00, 0x03, 0x05, 0x04, 0x81, 0x04, 0x00, 0x00}));
     }
 
     void unboundOrForeignMacrosAreNotSent()
@@ -283,7 +283,7 @@ private slots:
             s.setValue("config/did", 0);
         }
         QVERIFY(rig.view->saveMacroIni(name, {down("B")}).toBool());
-        rig.view->setMacroIniConfig(name, intList({12, 1}));   // beyond the mouse's twelve slots
+        rig.view->setMacroIniConfig(name, ints({12, 1}));   // beyond the mouse's twelve slots
         QVERIFY(rig.view->saveMacroIni(name, {down("C")}).toBool());
         rig.settle();
         QVERIFY(rig.commandsWithCode(0x13).isEmpty());

@@ -201,16 +201,16 @@ private slots:
         rig.view->ui_02H_SetCurrentProfile(2);
         const auto before = FilesRig::snapshot();
 
-        rig.answers << source;
+        rig.dialogs->fileNames << source;
         rig.view->loadProfile(4);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-        QCOMPARE(rig.asked.size(), 1);
-        QCOMPARE(rig.asked[0].kind, DialogRequest::OpenFile);
-        QCOMPARE(rig.asked[0].caption, QString("Open File"));
-        QCOMPARE(rig.asked[0].filter, QString("Profile(*.pf)"));
-        QCOMPARE(rig.asked[0].text, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(rig.dialogs->requests.size(), 1);
+        QCOMPARE(rig.dialogs->requests[0].kind, DialogRequest::OpenFile);
+        QCOMPARE(rig.dialogs->requests[0].caption, QString("Open File"));
+        QCOMPARE(rig.dialogs->requests[0].filter, QString("Profile(*.pf)"));
+        QCOMPARE(rig.dialogs->requests[0].text, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
 
         const auto after = FilesRig::snapshot();
         for (auto it = before.cbegin(); it != before.cend(); ++it)
@@ -233,7 +233,7 @@ private slots:
         FilesRig::write("text.pf", "hello world\nnot settings at all\n");
         FilesRig::write("other.pf", "[gunData]\n0=1, 2\n");
         for (const QString &name : {"bin.pf", "text.pf", "other.pf", "missing.pf"}) {
-            rig.answers << QDir::current().absoluteFilePath(name);
+            rig.dialogs->fileNames << QDir::current().absoluteFilePath(name);
             rig.view->loadProfile(4);
             QCOMPARE(FilesRig::read(profileFile(4)), p5);
         }
@@ -242,7 +242,7 @@ private slots:
         rig.view->loadProfile(4);   // cancelled
         rig.view->loadProfile(10);  // no such profile: no dialog either
         rig.view->loadProfile(-1);
-        QCOMPARE(rig.asked.size(), 5);
+        QCOMPARE(rig.dialogs->requests.size(), 5);
         QCOMPARE(FilesRig::read(profileFile(4)), p5);
     }
 
@@ -251,7 +251,7 @@ private slots:
         rig.start();
         const QString source = rig.dir->path() + "/cut.pf";
         FilesRig::write(source, "[keydefine_R5]\n0=1, 0, 241, 0\n1=1, 0, 24");
-        rig.answers << source;
+        rig.dialogs->fileNames << source;
         rig.view->loadProfile(4);
         QSettings *p5 = rig.view->files->profile(4);
         QCOMPARE(toInts(p5->value("keydefine_R5/0").toList()), QList<int>({1, 0, 0xF1, 0}));
@@ -307,12 +307,12 @@ private slots:
         rig.view->files->profile(2)->setValue("sensor/stage_R5", 4);   // not yet flushed
         const QString target = rig.dir->path() + "/out.pf";
         FilesRig::write(target, "old content that is longer than nothing");
-        rig.answers << target;
+        rig.dialogs->fileNames << target;
         rig.view->saveProfile(2);
-        QCOMPARE(rig.asked.size(), 1);
-        QCOMPARE(rig.asked[0].kind, DialogRequest::SaveFile);
-        QCOMPARE(rig.asked[0].caption, QString("Save File"));
-        QCOMPARE(rig.asked[0].filter, QString("Profile(*.pf)"));
+        QCOMPARE(rig.dialogs->requests.size(), 1);
+        QCOMPARE(rig.dialogs->requests[0].kind, DialogRequest::SaveFile);
+        QCOMPARE(rig.dialogs->requests[0].caption, QString("Save File"));
+        QCOMPARE(rig.dialogs->requests[0].filter, QString("Profile(*.pf)"));
         QCOMPARE(FilesRig::read(target), FilesRig::read(profileFile(2)));
         QCOMPARE(QSettings(target, QSettings::IniFormat).value("sensor/stage_R5").toInt(), 4);
 
@@ -372,29 +372,29 @@ private slots:
         rig.start();
         rig.view->getGlobalStrings("031000");
         QCOMPARE(rig.view->getCustomFilePath(), QString());   // cancelled
-        QCOMPARE(rig.asked.last().caption, QString("Open File"));
-        QCOMPARE(rig.asked.last().filter, QString("Image Files(*.png)"));
-        QCOMPARE(rig.asked.last().text, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+        QCOMPARE(rig.dialogs->requests.last().caption, QString("Open File"));
+        QCOMPARE(rig.dialogs->requests.last().filter, QString("Image Files(*.png)"));
+        QCOMPARE(rig.dialogs->requests.last().text, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
 
         const QString missing = rig.dir->path() + "/gone.png";
-        rig.answers << missing;
+        rig.dialogs->fileNames << missing;
         QCOMPARE(rig.view->getCustomFilePath(), QString());
-        QCOMPARE(rig.asked.last().kind, DialogRequest::Warning);
-        QCOMPARE(rig.asked.last().caption, rig.view->messageTexts.at(2));
-        QCOMPARE(rig.asked.last().text, rig.view->messageTexts.at(3) + missing);
+        QCOMPARE(rig.dialogs->requests.last().kind, DialogRequest::Warning);
+        QCOMPARE(rig.dialogs->requests.last().caption, rig.view->messageTexts.at(2));
+        QCOMPARE(rig.dialogs->requests.last().text, rig.view->messageTexts.at(3) + missing);
 
         const QString picture = rig.dir->path() + "/bg.png";
         FilesRig::write(picture, "png");
-        rig.answers << picture;
+        rig.dialogs->fileNames << picture;
         QCOMPARE(rig.view->getCustomFilePath(), picture);
     }
 
     void customBackgroundWarningBeforeAnyLanguage()
     {
         rig.start();
-        rig.answers << rig.dir->path() + "/gone.png";
+        rig.dialogs->fileNames << rig.dir->path() + "/gone.png";
         QCOMPARE(rig.view->getCustomFilePath(), QString());
-        QCOMPARE(rig.asked.last().kind, DialogRequest::Warning);
+        QCOMPARE(rig.dialogs->requests.last().kind, DialogRequest::Warning);
     }
 };
 

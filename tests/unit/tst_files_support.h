@@ -25,14 +25,7 @@ public:
     {
         stop();
         dir.reset(TestSupport::enterFreshRunFolder(withData));
-        asked.clear();
-        answers.clear();
-        UserDialogs::setResponder([this](const DialogRequest &r) {
-            asked.append(r);
-            DialogAnswer a;
-            a.fileName = answers.isEmpty() ? QString() : answers.takeFirst();
-            return a;
-        });
+        dialogs.reset(new TestSupport::DialogRecorder);
         ProfileFiles::setFamilyOverrideForTests(family);
         prepare();
         view.reset(new myQQuickView);
@@ -42,7 +35,7 @@ public:
     void stop()
     {
         view.reset();
-        UserDialogs::setResponder({});
+        dialogs.reset();
         ProfileFiles::setFamilyOverrideForTests(ProfileFiles::kNoOverride);
         if (dir)
             QDir::setCurrent(QDir::tempPath());
@@ -74,23 +67,9 @@ public:
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<myQQuickView> view;
-    QList<DialogRequest> asked;
-    QStringList answers;   // file names the next dialogs return; empty = cancel
+    // What was asked; fileNames are handed to the next dialogs (none left: cancelled).
+    std::unique_ptr<TestSupport::DialogRecorder> dialogs;
 };
 
-inline QVariantList ints(std::initializer_list<int> values)
-{
-    QVariantList l;
-    for (int v : values)
-        l.append(v);
-    return l;
-}
-
-// Numbers of a list read back from a file (elements are strings there).
-inline QList<int> toInts(const QVariantList &l)
-{
-    QList<int> out;
-    for (const QVariant &v : l)
-        out.append(v.toInt());
-    return out;
-}
+using TestSupport::ints;
+using TestSupport::toInts;

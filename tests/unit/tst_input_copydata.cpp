@@ -45,22 +45,15 @@ void countClicks(uchar, bool, int, int, void *) { ++clicks; }
 class TestCopyData : public QObject
 {
     Q_OBJECT
-    QList<DialogRequest> asked;
+    std::unique_ptr<TestSupport::DialogRecorder> dialogs;
     std::unique_ptr<QTemporaryDir> runFolder;
 
 private slots:
     void initTestCase() { runFolder.reset(TestSupport::enterFreshRunFolder(false)); }
-    void init()
-    {
-        asked.clear();
-        UserDialogs::setResponder([this](const DialogRequest &r) {
-            asked.append(r);
-            return DialogAnswer();
-        });
-    }
+    void init() { dialogs.reset(new TestSupport::DialogRecorder); }
     void cleanup()
     {
-        UserDialogs::setResponder({});
+        dialogs.reset();
         InputHook::setCopyDataFilter(nullptr, qApp, nullptr);
     }
 
@@ -113,11 +106,11 @@ private slots:
         w.setWindowTitle("R5 Gaming Mouse");
         InputHook::setCopyDataFilter(InputCallbacks::copyData, qApp, &w);
         InputCallbacks::sendDemoNotice(&w);
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].kind, DialogRequest::Warning);
-        QCOMPARE(asked[0].caption, QString("R5 Gaming Mouse"));
-        QCOMPARE(asked[0].text, QString("===== Demo Mode ====="));
-        QCOMPARE(asked[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(dialogs->requests.size(), 1);
+        QCOMPARE(dialogs->requests[0].kind, DialogRequest::Warning);
+        QCOMPARE(dialogs->requests[0].caption, QString("R5 Gaming Mouse"));
+        QCOMPARE(dialogs->requests[0].text, QString("===== Demo Mode ====="));
+        QCOMPARE(dialogs->requests[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(w.copyDataSeen, 0);   // consumed by the filter
     }
 
@@ -135,7 +128,7 @@ private slots:
         cds.cbData = quint32(text.size());
         cds.dwData = 0x1234;
         InputHook::sendCopyData("R5", cds);
-        QVERIFY(asked.isEmpty());
+        QVERIFY(dialogs->requests.isEmpty());
         QCOMPARE(w.copyDataSeen, 0);
 
         CopyDataEvent direct(0x1234, QByteArray("x"));
@@ -156,14 +149,14 @@ private slots:
         cds.lpData = text.constData();
         QVERIFY(!CopyData::send("nobody", cds, nullptr));
         QVERIFY(!CopyData::send("second", cds, &b));
-        QVERIFY(asked.isEmpty());
+        QVERIFY(dialogs->requests.isEmpty());
         QVERIFY(CopyData::send("first", cds, &b));
-        QCOMPARE(asked.size(), 1);
-        QCOMPARE(asked[0].caption, QString("second"));   // the caption is the context window's title
+        QCOMPARE(dialogs->requests.size(), 1);
+        QCOMPARE(dialogs->requests[0].caption, QString("second"));   // the caption is the context window's title
 
         InputHook::setCopyDataFilter(InputCallbacks::copyData, qApp, nullptr);   // no window: nothing
         QVERIFY(CopyData::send("first", cds, nullptr));
-        QCOMPARE(asked.size(), 1);
+        QCOMPARE(dialogs->requests.size(), 1);
     }
 
     void withoutCallbackTheWindowGetsTheMessage()
