@@ -31,18 +31,12 @@ class tst_pages_key : public QObject
     Q_OBJECT
     Run run;
 
-    void begin(int language = 2)
-    {
-        run = Run();
-        run.prepare(language);
-    }
-
 private slots:
     // A key captured in the keyboard field and applied: matrix 1 of the mouse holds the
     // record with the other keys unchanged, and the profile file the four bytes.
     void capturedKeyReachesDeviceAndProfile()
     {
-        begin();
+        run.prepare(2);
         QByteArray before;
         run.scenario = [&](Scene &s) {
             QVERIFY(chooseKey(s, 9));
@@ -77,7 +71,7 @@ private slots:
     // gets the interval of step 7 (10) rather than an interval that overflows its byte.
     void fireKeyWithoutSpeedGetsDefaultInterval()
     {
-        begin();
+        run.prepare(2);
         run.scenario = [&](Scene &s) {
             QVERIFY(chooseKey(s, 10));
             QVERIFY(s.choose("_menu_function", fnFire));
@@ -110,7 +104,7 @@ private slots:
     // removing it from the last frees it ([-1, 1]).
     void macroOnTwoKeysUsesOneSlot()
     {
-        begin();
+        run.prepare(2);
         writeMacro(run.folder, "Macro. 001", macroA, -1, 1);
         writeMacro(run.folder, "Macro. 002", macroA, -1, 1);
         run.scenario = [&](Scene &s) {
@@ -164,7 +158,7 @@ private slots:
     // Twelve slots in use: a thirteenth macro leaves the key's record zero and is not sent.
     void thirteenthMacroLeavesRecordZero()
     {
-        begin();
+        run.prepare(2);
         const QList<int> keys{0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 14};
         for (int s = 0; s < 12; ++s) {
             const QString name = QString("Macro. %1").arg(s + 1, 3, 10, QChar('0'));
@@ -194,7 +188,7 @@ private slots:
     // shows MOUSE / LEFT, accepting lets the change through.
     void leftButtonGuard()
     {
-        begin();
+        run.prepare(2);
         QList<DialogRequest> asked;
         QMessageBox::StandardButton answer = QMessageBox::Cancel;
         run.dialogs = [&](const DialogRequest &r) {
@@ -237,7 +231,7 @@ private slots:
     // profile switch to matrix 0 on the mouse.
     void allResetSendsFactoryMatrices()
     {
-        begin();
+        run.prepare(2);
         writeKeydefine(run.folder, 1, 9, {0, 0, 4, 0});
         run.scenario = [&](Scene &s) {
             QVERIFY(chooseKey(s, 9));
@@ -269,7 +263,7 @@ private slots:
     // Stored records of every form are shown by their function and sub-controls.
     void recordsShownByForm()
     {
-        begin();
+        run.prepare(2);
         struct Form {
             int key;
             QList<int> rec;

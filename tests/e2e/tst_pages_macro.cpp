@@ -27,18 +27,12 @@ class tst_pages_macro : public QObject
     Q_OBJECT
     Run run;
 
-    void begin()
-    {
-        run = Run();
-        run.prepare(2);
-    }
-
 private slots:
     // Record from captured keys, insert a delay before a step, cut and paste, then bind
     // the macro to a key: the file holds the lines and the mouse the encoded bytes.
     void recordEditAndBind()
     {
-        begin();
+        run.prepare(2);
         QStringList expected;
         QByteArray encoded;
         run.scenario = [&](Scene &s) {
@@ -138,7 +132,7 @@ private slots:
     // A save that fails (the file vanished) leaves no steps on screen.
     void failedSaveClearsSteps()
     {
-        begin();
+        run.prepare(2);
         writeMacro(run.folder, "Gone", {down("A"), up("A")});
         run.scenario = [&](Scene &s) {
             QVERIFY(s.openPage(1));
@@ -157,7 +151,7 @@ private slots:
     // still shows it, and a change of play mode keeps the slot.
     void renamedBoundMacroKeepsItsKey()
     {
-        begin();
+        run.prepare(2);
         writeMacro(run.folder, "Macro. 001", {down("A"), up("A")}, 0, 1, 1);
         writeKeydefine(run.folder, 1, 9, {9, 0, 1, 0});
         run.scenario = [&](Scene &s) {
@@ -188,7 +182,7 @@ private slots:
     // current macro, delete with the following entry becoming current.
     void fileOperations()
     {
-        begin();
+        run.prepare(2);
         writeMacro(run.folder, "Alpha", {down("A"), up("A")});
         writeMacro(run.folder, "Beta", {down("B"), up("B")});
         writeMacro(run.folder, "Gamma", {down("C"), up("C")});

@@ -34,19 +34,13 @@ class tst_pages_main : public QObject
     Q_OBJECT
     Run run;
 
-    void begin(int language = 2)
-    {
-        run = Run();
-        run.prepare(language);
-    }
-
 private slots:
     // No page at start; a click opens a page, a second click on it closes it; a click
     // during a slide-out finishes it and opens the page clicked last; a click during a
     // slide-in shows the new page at once.
     void pageSwitching()
     {
-        begin();
+        run.prepare(2);
         run.scenario = [&](Scene &s) {
             QCOMPARE(s.prop("_Menu_Func", "currentIndex").toInt(), -1);
             QCOMPARE(curID(s), -1);
@@ -90,7 +84,7 @@ private slots:
     // on matrix 0; the context menu reloads the page only for the current profile.
     void profileSwitchAndContextMenu()
     {
-        begin();
+        run.prepare(2);
         writeKeydefine(run.folder, 2, 9, {0, 0, 0x05, 0});   // P02: key 9 types B
         writeKeydefine(run.folder, 3, 9, {0, 0, 0x07, 0});   // P03: key 9 types D
         const QString imported = run.folder + "/imported.pf";
@@ -159,7 +153,7 @@ private slots:
     // settings drawer is open.
     void menusDisabledWhereTheyMustNotAct()
     {
-        begin();
+        run.prepare(2);
         run.scenario = [&](Scene &s) {
             QQuickItem *prof = s.item("_Menu_Prof");
             QVERIFY(prof->isEnabled());
@@ -188,7 +182,7 @@ private slots:
     // a skin change re-points the function menu's icons, the open page's icon lit.
     void languageAndSkin()
     {
-        begin(0);
+        run.prepare(0);
         run.scenario = [&](Scene &s) {
             QCOMPARE(s.prop("fnCaption0", "text").toString(), QString::fromUtf8("按键"));
             QVERIFY(s.openPage(0));

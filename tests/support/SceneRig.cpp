@@ -119,30 +119,28 @@ bool waitForCommands(uchar code, int count, int timeoutMs)
 }
 
 // ---- scene access ----
-QQuickItem *findItem(QQuickItem *root, const QString &name)
+// First item of the tree below `root`, depth first, that `matches`.
+template <typename Match> static QQuickItem *findFirst(QQuickItem *root, const Match &matches)
 {
     if (!root)
         return nullptr;
-    if (root->objectName() == name)
+    if (matches(root))
         return root;
     const auto children = root->childItems();
     for (QQuickItem *child : children)
-        if (QQuickItem *found = findItem(child, name))
+        if (QQuickItem *found = findFirst(child, matches))
             return found;
     return nullptr;
 }
 
+QQuickItem *findItem(QQuickItem *root, const QString &name)
+{
+    return findFirst(root, [&](QQuickItem *i) { return i->objectName() == name; });
+}
+
 QQuickItem *findText(QQuickItem *root, const QString &text)
 {
-    if (!root)
-        return nullptr;
-    if (root->property("text").toString() == text)
-        return root;
-    const auto children = root->childItems();
-    for (QQuickItem *child : children)
-        if (QQuickItem *found = findText(child, text))
-            return found;
-    return nullptr;
+    return findFirst(root, [&](QQuickItem *i) { return i->property("text").toString() == text; });
 }
 
 QVariant call(QObject *obj, const char *function, const QVariantList &args)
@@ -281,6 +279,7 @@ void Scene::settle() const { view->ui_83H_GetKeyboardoption(); }
 // ---- one run ----
 void Run::prepare(int languageIndex)
 {
+    *this = Run();
     dir.reset(TestSupport::enterFreshSimulatedRun(true));
     folder = dir->path();
     const QString from = TestSupport::runDir() + QStringLiteral("/modules/img");

@@ -113,9 +113,9 @@ struct Run {
     bool cutInterfaceLocks = false;
     bool scenarioDone = false;
 
-    // A fresh run folder with the skin pictures and the simulated mouse at power-on;
-    // animations off keeps page switches short. A language index >= 0 is stored as the
-    // interface language, otherwise the shipped one stays.
+    // Starts over: a fresh run folder with the skin pictures, the simulated mouse at
+    // power-on, nothing kept from an earlier run. Animations off keeps page switches short.
+    // A language index >= 0 is stored as the interface language, else the shipped one stays.
     void prepare(int languageIndex = -1);
     void start();
 };

@@ -20,6 +20,14 @@ Block hex(const char *text)
 
 QByteArray toHex(const uchar *b) { return QByteArray(reinterpret_cast<const char *>(b), 8).toHex(' ').toUpper(); }
 
+Block randomBlock(QRandomGenerator &rng)
+{
+    Block b;
+    for (auto &x : b)
+        x = uchar(rng.bounded(256));
+    return b;
+}
+
 Block codeOf(const char *six)
 {
     Block c{};
@@ -107,9 +115,7 @@ private slots:
     {
         QRandomGenerator rng(0x5eed);
         for (int n = 0; n < 2000; ++n) {
-            Block block, code;
-            for (auto &x : block) x = uchar(rng.bounded(256));
-            for (auto &x : code) x = uchar(rng.bounded(256));
+            const Block block = randomBlock(rng), code = randomBlock(rng);
             Block b = block;
             Framing::scramble(b.data(), code.data());
             Framing::descramble(b.data(), code.data());
@@ -124,9 +130,7 @@ private slots:
     {
         QRandomGenerator rng(7);
         for (int n = 0; n < 200; ++n) {
-            Block block, code;
-            for (auto &x : block) x = uchar(rng.bounded(256));
-            for (auto &x : code) x = uchar(rng.bounded(256));
+            const Block block = randomBlock(rng), code = randomBlock(rng);
             Block other = code;
             other[0] = uchar(~code[0]);
             other[7] = uchar(code[7] + 1 + rng.bounded(255));
