@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Shared test fixtures: a temporary working folder laid out like the run folder, message
-// capture, a recording dialog seam and the simulated devices' log regrouped into commands.
+// capture, a recording dialog seam, an owner window and the simulated devices' log.
 #pragma once
 #include "LinkState.h"
 #include "SimControl.h"
@@ -44,7 +44,8 @@ QList<int> toInts(const QVariant &list);
 // ---- messages ----
 // Keeps the messages a filter accepts while alive, from any thread, each with the time
 // since the capture began. Debug lines never reach the previous handler; everything else
-// is passed on. Captures may nest: the inner one starts empty and restores the outer.
+// is passed on. Captures may nest: the inner one empties the capture and, when it ends,
+// hands the filter back to the outer one.
 class MessageCapture
 {
 public:
