@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -312,15 +313,20 @@ private slots:
         Run run;
         run.folder = QDir::currentPath();
         int connectsDuringBurst = -1, connectsAfter = -1, connectsLater = -1;
+        qint64 longestGap = 0;
         run.inLoop = [&](Widget *w) {
             waitForLog(w, "run;");
             // Only a failed echo looks at the demo word; this echo passes.
             TestSupport::writeApConfig({{"common/sCode1", "m-corbel"}}, run.folder);
             // The burst outlasts the 2048 ms interval: only restarting the timer on every
             // event keeps the check from running in the middle of it.
-            for (int i = 0; i < 6; ++i) {
+            QElapsedTimer gap;
+            for (int i = 0; i < 12; ++i) {
+                if (i > 0)
+                    longestGap = std::max(longestGap, gap.elapsed());
                 w->deviceMonitor.injectEvent(i % 2 ? "remove" : "add");
-                QTest::qWait(500);
+                gap.start();
+                QTest::qWait(250);
             }
             connectsDuringBurst = linesEqual("Device Connect");
             (void)QTest::qWaitFor([] { return linesEqual("Device Connect") >= 2; }, 15000);
@@ -332,6 +338,10 @@ private slots:
         run.start();
 
         QCOMPARE(run.result, 0);
+        // A machine stalled for longer than the interval between two events lets the timer
+        // expire legitimately; the burst then proves nothing about coalescing.
+        if (longestGap >= 2048)
+            QSKIP("the test process stalled for longer than the check interval");
         QCOMPARE(connectsDuringBurst, 1);   // only the start-up check so far
         QCOMPARE(connectsAfter, 2);
         QCOMPARE(connectsLater, 2);
