@@ -47,14 +47,8 @@ static void sliders(Writer &w, const Skin &s)
         for (int x : {2, img.width() - 3}) vline(p, x, 6, 16, withAlpha(s.lineBright, 200));
         w.save("common/slider_BASE.png", img);
     }
-    for (int lit = 0; lit < 2; ++lit) {
-        const QString name = QString("common/slider_FILLER_%1.png").arg(lit);
-        QImage img = w.canvas(name);
-        QImage l = lamp(21, 21, QRect(3, 4, 15, 13), s, lit);
-        QPainter p(&img);
-        p.drawImage(0, 0, l);
-        w.save(name, img);
-    }
+    for (int lit = 0; lit < 2; ++lit)
+        w.save(QString("common/slider_FILLER_%1.png").arg(lit), lamp(21, 21, QRect(3, 4, 15, 13), s, lit));
     {
         QImage img = w.canvas("common/slider_11_BASE.png");
         QPainter p(&img);
@@ -69,14 +63,8 @@ static void sliders(Writer &w, const Skin &s)
         }
         w.save("common/slider_11_BASE.png", img);
     }
-    for (int lit = 0; lit < 2; ++lit) {
-        const QString name = QString("common/slider_11_FILLER_%1.png").arg(lit);
-        QImage img = w.canvas(name);
-        QImage l = lamp(26, 10, QRect(1, 1, 24, 8), s, lit);
-        QPainter p(&img);
-        p.drawImage(0, 0, l);
-        w.save(name, img);
-    }
+    for (int lit = 0; lit < 2; ++lit)
+        w.save(QString("common/slider_11_FILLER_%1.png").arg(lit), lamp(26, 10, QRect(1, 1, 24, 8), s, lit));
 }
 
 // The colour of one row of the colour bar: the same rule the page uses on a click.
