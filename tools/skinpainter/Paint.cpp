@@ -3,7 +3,9 @@
 // Everything here is deterministic so two builds write byte-identical images.
 #include "Paint.h"
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QtMath>
 #include <cstdio>
 
@@ -221,69 +223,22 @@ void cornerBrackets(QPainter &p, const QRect &r, int len, const QColor &c)
     vline(p, r.right(), r.bottom() - len + 1, r.bottom(), c);
 }
 
-Catalogue::Catalogue()
+Catalogue::Catalogue(const QString &sizesFile)
 {
-    auto add = [this](const QString &path, int w, int h) { m_sizes.insert(path, QSize(w, h)); };
-    auto pair = [&](const QString &stem, const QString &a, const QString &b, int w, int h) {
-        add(stem + a + ".png", w, h);
-        add(stem + b + ".png", w, h);
-    };
-    add("background.png", 1000, 600);
-
-    add("common/slider_BASE.png", 151, 23);
-    pair("common/slider_FILLER", "_0", "_1", 21, 21);
-    add("common/slider_11_BASE.png", 315, 24);
-    pair("common/slider_11_FILLER", "_0", "_1", 26, 10);
-    add("common/draw_line.png", 480, 1);
-    add("common/filelist_BASE.png", 151, 199);
-    add("common/draw_inputValue.png", 39, 20);
-    add("common/draw_paletteIndex.png", 11, 11);
-    add("common/draw_palette.png", 200, 48);
-    pair("common/checkbox", "_0", "_1", 15, 15);
-    pair("common/reset", "_0", "_1", 26, 26);
-    pair("common/apply", "_0", "_1", 26, 26);
-    add("common/fram_2btn.png", 64, 34);
-    for (const char *n : {"add", "delete", "record", "stop", "solid-delete", "solid-cut",
-                          "solid-paste", "solid-copy"})
-        pair(QString("common/") + n, "_0", "_1", 21, 21);
-    add("common/btnGroup_4_BASE.png", 314, 27);
-    add("common/btnGroup_8_BASE.png", 314, 50);
-    pair("common/btnGroup_FILLER", "_0", "_1", 77, 19);
-    pair("common/btnGroup2_FILLER", "_0", "_1", 77, 19);
-    add("common/btnFileListFrame.png", 143, 226);
-    add("common/btnFrame.png", 21, 21);
-
-    add("frame/frameBackground.png", 1000, 600);
-    add("frame/decoration1.png", 100, 100);
-    add("frame/decoration2.png", 100, 100);
-    pair("frame/web", "_0", "_1", 200, 44);
-
-    add("list_up/listUpContainer.png", 984, 20);
-    pair("list_up/applicationSetting", "_0", "_1", 22, 22);
-    pair("list_up/applicationMinimize", "_0", "_1", 22, 22);
-    add("list_dn/listDnContainer.png", 964, 40);
-    add("list_pf/listPfContainer.png", 80, 380);
-    pair("list_pf/profileFW", "_0", "_1", 16, 26);
-    pair("list_fn/listFnBtn", "_0", "_1", 150, 37);
-    for (const char *n : {"fnKeydefine", "fnMacro", "fnColor", "fnSensor", "fnPressGun"})
-        pair(QString("list_fn/") + n, "_0", "_1", 22, 22);
-    add("list_center/globalsettingBackground.png", 340, 420);
-    for (const char *n : {"fnCommonBackground", "fnKeydefineBackground", "fnMacroBackground",
-                          "fnColorBackground"})
-        add(QString("list_center/") + n + ".png", 730, 310);
-
-    add("model_ms/model_R5_KeyDefine.png", 102, 191);
-    add("model_ms/model_R5_Color.png", 102, 191);
-
-    add("gun/gunlist.png", 40, 40);
-    pair("gun/apply_gun", "0", "1", 56, 26);
-    add("gun/gunFrame.png", 105, 66);
-    add("gun/gunFrame_s.png", 105, 66);
-    add("gun/frame.png", 104, 26);
-    add("gun/fireKey.png", 30, 20);
-    add("gun/fireKey_H.png", 30, 20);
+    // Rows of the table: "| <path>.png | <w> x <h> | <note> |".
+    QFile file(sizesFile);
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        const QRegularExpression row(QStringLiteral("^\\| ([A-Za-z0-9_/-]+\\.png) \\| (\\d+) x (\\d+) \\|"));
+        while (!file.atEnd()) {
+            const QRegularExpressionMatch m = row.match(QString::fromUtf8(file.readLine()));
+            if (m.hasMatch())
+                m_sizes.insert(m.captured(1), QSize(m.captured(2).toInt(), m.captured(3).toInt()));
+        }
+    }
+    // The gun pictures share one size and are not listed one by one.
     for (int g = 0; g < 3; ++g)
-        for (int i = 0; i < 12; ++i) add(QString("gun/%1/%2.png").arg(g).arg(i), 300, 180);
+        for (int i = 0; i < 12; ++i)
+            m_sizes.insert(QString("gun/%1/%2.png").arg(g).arg(i), QSize(300, 180));
 }
 
 QSize Catalogue::size(const QString &path) const { return m_sizes.value(path); }

@@ -65,11 +65,11 @@ struct Rng {
     double unit() { return (next() & 0xFFFFFF) / double(0x1000000); }
 };
 
-// The catalogue: every file the painter writes and its pixel size (mirrors SIZES.md).
+// The catalogue: every file the painter writes and its pixel size, read from SIZES.md.
 class Catalogue
 {
 public:
-    Catalogue();
+    explicit Catalogue(const QString &sizesFile);
     QImage canvas(const QString &path) const;        // blank image of the catalogued size
     QSize size(const QString &path) const;
     const QMap<QString, QSize> &entries() const { return m_sizes; }

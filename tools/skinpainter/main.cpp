@@ -35,13 +35,17 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: r5skinpainter <modules/img folder>\n");
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: r5skinpainter <modules/img folder> <SIZES.md>\n");
         return 2;
     }
     QElapsedTimer t;
     t.start();
-    const Catalogue cat;
+    const Catalogue cat(args[2]);
+    if (cat.entries().size() <= 36) {
+        std::fprintf(stderr, "skinpainter: no image sizes read from %s\n", qPrintable(args[2]));
+        return 2;
+    }
     // The two skins share nothing but the catalogue, so they are painted side by side.
     QFuture<int> second = QtConcurrent::run(paintSkin, args[1], 2, std::cref(cat));
     const int bad = paintSkin(args[1], 1, cat) + second.result();
