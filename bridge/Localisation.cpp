@@ -2,8 +2,10 @@
 // Language files under ./modules/i18n/. Codes are three digits of language and three of
 // country as Qt 4 numbered them; the names shown are QLocale's, upper case.
 #include "Localisation.h"
+#include "MessageTexts.h"
 #include "myQQuickView.h"
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSettings>
@@ -84,6 +86,7 @@ QStringList Localisation::getGlobalStrings(const QString &langCode)
 {
     const QString path = filePath(langCode);
     view->messageTexts.clear();
+    loadedCode = langCode;
     if (path.isEmpty()) {
         for (int i = 0; i < 6; ++i)
             view->messageTexts.append(QString());
@@ -114,4 +117,19 @@ QStringList Localisation::getProductLayoutStrings_R5(const QString &langCode) co
     for (int i = 0; i < 16; ++i)
         result.append(text(s, QStringLiteral("R5_4D7E0B2/%1").arg(i)));
     return result;
+}
+
+QString Localisation::message(int index) const { return message(loadedCode, index); }
+
+QString Localisation::message(const QString &langCode, int index)
+{
+    const QString path = filePath(langCode);
+    if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        QSettings s(path, QSettings::IniFormat);
+        s.setIniCodec("UTF-8");
+        const QString translated = text(s, QStringLiteral("msg/%1").arg(index));
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return MessageTexts::english(index);
 }

@@ -26,6 +26,12 @@ public:
     QStringList getGlobalStrings(const QString &langCode);
     QStringList getProductLayoutStrings_R5(const QString &langCode) const;
 
+    // Message text msg/<index> (6 onward) in the language that getGlobalStrings loaded
+    // last, or in langCode; English where the file lacks it or no language is loaded.
+    QString message(int index) const;
+    static QString message(const QString &langCode, int index);
+
 private:
     myQQuickView *view;
+    QString loadedCode;   // language of the last getGlobalStrings
 };

@@ -2,6 +2,7 @@
 // Language files: the list the settings page shows, interface strings and message texts,
 // key labels, damaged files, and the three shipped languages against the pages' table.
 #include "Localisation.h"
+#include "MessageTexts.h"
 #include "tst_files_support.h"
 #include <QtTest>
 
@@ -58,6 +59,22 @@ private slots:
                         "[msg]\n0=m0\n5=m5\n");
         QCOMPARE(rig.view->getGlobalStrings("031000"), QStringList({"Some Font", "one", "", "three, with comma"}));
         QCOMPARE(rig.view->messageTexts, QStringList({"m0", "", "", "", "", "m5"}));
+    }
+
+    void laterMessagesFollowTheLoadedLanguageWithEnglishFallback()
+    {
+        rig.start(false, 1);
+        FilesRig::write(kDir + "lang_031000.ini", "[msg]\n6=first added\n");
+        FilesRig::write(kDir + "lang_025044.ini", "[msg]\n7=second added\n");
+        rig.view->getGlobalStrings("031000");
+        QCOMPARE(rig.view->lang->message(6), QString("first added"));
+        QCOMPARE(rig.view->lang->message(7), MessageTexts::english(7));
+        rig.view->getGlobalStrings("025044");
+        QCOMPARE(rig.view->lang->message(6), MessageTexts::english(6));
+        QCOMPARE(rig.view->lang->message(7), QString("second added"));
+        // Read before any language is loaded, and for a code that names no file.
+        QCOMPARE(Localisation::message("031000", 6), QString("first added"));
+        QCOMPARE(Localisation::message("../x", 7), MessageTexts::english(7));
     }
 
     void damagedTotalIsCapped()

@@ -105,11 +105,18 @@ Item {
     }
 
     // Language strings over the English ones: entries a language file lacks stay readable.
+    // Captions from 141 on came after the first language files: where a file leaves one
+    // empty, the English caption stays.
+    readonly property int firstAddedString: 141
+
     function mergeStrings(loaded) {
         var out = englishStrings.slice()
         if (loaded) {
-            for (var i = 0; i < loaded.length && i < out.length; ++i)
-                out[i] = loaded[i] === undefined || loaded[i] === null ? "" : String(loaded[i])
+            for (var i = 0; i < loaded.length && i < out.length; ++i) {
+                var t = loaded[i] === undefined || loaded[i] === null ? "" : String(loaded[i])
+                if (t !== "" || i < firstAddedString)
+                    out[i] = t
+            }
             for (var j = out.length; j < loaded.length; ++j)
                 out.push(String(loaded[j]))
         }

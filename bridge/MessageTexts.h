@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// Message texts after the six fixed ones (language-file keys msg/6 onward): their numbers
+// and the English text used when a language file lacks one.
+#pragma once
+#include <QString>
+
+namespace MessageTexts {
+// Numbers are grouped by subject so that new texts never shift old ones:
+//   6-9 device access, 10-14 what the mouse holds, 15-19 files, 20-24 input capture.
+enum Index : int {
+    FirstExtra = 6,
+};
+
+// English text of message `index`, empty for a number that holds no text.
+QString english(int index);
+}
