@@ -9,7 +9,8 @@ PKGS=(build-essential cmake pkg-config
       qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest qml-module-qtgraphicaleffects
       libhidapi-dev libudev-dev libx11-dev libxtst-dev libglib2.0-dev
       libphonon4qt5-dev phonon4qt5-backend-gstreamer lame
-      xvfb xauth xdotool imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation2)
+      xvfb xauth xdotool imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation2
+      lintian appstream desktop-file-utils)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

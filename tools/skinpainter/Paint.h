@@ -100,3 +100,7 @@ void paintMenus(Writer &w, const Skin &s);
 void paintMouseModels(Writer &w, const Skin &s);
 void paintGunUi(Writer &w, const Skin &s);
 void paintGuns(Writer &w, const Skin &s);
+
+// The application icon (48, 128 and 256 px PNG and an SVG) into folder; the number of
+// files that could not be written.
+int writeAppIcons(const QString &folder);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Skin painter: draws every skin image of both skins into <out>/skin1 and <out>/skin2.
 // Run by the build; exits non-zero when an image is missing or has the wrong size.
+// With --icons it draws the application icon instead.
 #include "Paint.h"
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -35,8 +36,11 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == "--icons")
+        return writeAppIcons(args[2]) ? 1 : 0;
     if (args.size() != 3) {
-        std::fprintf(stderr, "usage: r5skinpainter <modules/img folder> <SIZES.md>\n");
+        std::fprintf(stderr, "usage: r5skinpainter <modules/img folder> <SIZES.md>\n"
+                             "       r5skinpainter --icons <folder>\n");
         return 2;
     }
     QElapsedTimer t;
