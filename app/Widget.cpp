@@ -2,16 +2,18 @@
 // Main window construction, the start event, and the device check.
 #include "Widget.h"
 #include "DeviceCatalogue.h"
+#include "DeviceCheckSettings.h"
+#include "DeviceWarning.h"
 #include "LinkState.h"
+#include "UserDialogs.h"
 #include "UserEvent.h"
 #include "Ui_Controler.h"
 #include "myQQuickView.h"
 #include <QCoreApplication>
+#include <QPointer>
 
 Widget::Widget(QWidget *parent) : QWidget(parent)
 {
-    hid.owner = this;
-
     controler = new Ui_Controler;
     controler->setupUi(this);
 
@@ -64,11 +66,19 @@ void Widget::checkDevice()
     }
     checking = true;
 
+    // The link knows bytes only: the settings are read here and the outcome shown here.
+    const DeviceCheckSettings settings = DeviceCheckSettings::read();
     bool isEncode = false;
-    const QList<DeviceInfo> catalogue = readCatalogue(&isEncode);
-    hid.scanDevices(catalogue);
+    hid.scanDevices(readCatalogue(&isEncode, settings.productNames));
     encodeOn = isEncode;
-    hid.swichCurDevice(hid.currentDevice());
+    const uint index = hid.currentDevice();
+    const HandshakeOutcome outcome = hid.swichCurDevice(index, settings.codeText(index));
+    if (outcome.verdict == HandshakeOutcome::Rejected) {
+        QPointer<Widget> self = this;
+        warnAndClose(outcome, settings.languageCode);
+        if (!self)
+            return;
+    }
     controler->view->syncFW();
 
     checking = false;
@@ -76,4 +86,13 @@ void Widget::checkDevice()
         recheckPending = false;
         deviceTimer.start();
     }
+}
+
+void Widget::warnAndClose(const HandshakeOutcome &outcome, const QString &langCode)
+{
+    // No parent: at start-up the window is not shown yet. The box runs a nested event
+    // loop; a check that comes meanwhile waits for this one (see checkDevice).
+    UserDialogs::warning(nullptr, windowTitle(), deviceWarningText(outcome, langCode), QMessageBox::Ok);
+    // Queued, as a posted close would be: it happens once the event loop runs.
+    QMetaObject::invokeMethod(this, "close", Qt::QueuedConnection);
 }

@@ -22,7 +22,7 @@ public:
     // Declaration order matters: the link is destroyed before the timer.
     QTimer deviceTimer;                 // single shot, 2048 ms, restarted by device changes
     Ui_Controler *controler = nullptr;  // no Qt parent; scheduled for deletion by the destructor
-    Hid_Thread hid;                     // the device link; its owner is this window
+    Hid_Thread hid;                     // the device link
     DeviceChangeMonitor deviceMonitor;  // stands in for the system's device-change message
 
 public slots:
@@ -33,6 +33,8 @@ protected:
 
 private:
     void onDeviceChanged();
+    // The box that ends the program for a rejected device, then the queued close.
+    void warnAndClose(const HandshakeOutcome &outcome, const QString &langCode);
 
     // A check can be re-entered from inside itself: its warning box and the link wait
     // both run nested event loops in which the timer may fire again.

@@ -65,7 +65,9 @@ QString Localisation::displayName(const QString &code)
     return languageName(language).toUpper() + suffix;
 }
 
-QVariantMap Localisation::chkLanguages() const
+QVariantMap Localisation::chkLanguages() const { return languages(); }
+
+QVariantMap Localisation::languages()
 {
     QVariantMap result;
     // Matched with case: the file is opened by its exact name later.

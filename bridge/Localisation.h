@@ -23,6 +23,8 @@ public:
     static QString filePath(const QString &code);
 
     QVariantMap chkLanguages() const;
+    // The same list without a view, for texts needed before the interface exists.
+    static QVariantMap languages();
     QStringList getGlobalStrings(const QString &langCode);
     QStringList getProductLayoutStrings_R5(const QString &langCode) const;
 

@@ -9,6 +9,13 @@ namespace MessageTexts {
 //   6-9 device access, 10-14 what the mouse holds, 15-19 files, 20-24 input capture.
 enum Index : int {
     FirstExtra = 6,
+
+    // Device access: the line added under "Can not detect %1 !" for a mouse that is
+    // plugged in but cannot be used.
+    NoAccessInstallRule = 6,   // %1: the command that installs the udev rule
+    NoAccessReplug = 7,        // the rule is installed, the rights have not reached the mouse yet
+    DeviceBusy = 8,
+    CodeRefused = 9,
 };
 
 // English text of message `index`, empty for a number that holds no text.

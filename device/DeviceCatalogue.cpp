@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Reads the device catalogue (INI, hex ids) and takes display names from the
-// application settings' product_name list.
+// Reads the device catalogue (INI, hex ids); display names come from the caller, who
+// reads them from the application settings.
 #include "DeviceCatalogue.h"
 #include <QSettings>
-#include <QStringList>
 
 namespace {
 // The shipped catalogue has two sections; a bound keeps a damaged "total" from
@@ -16,12 +15,9 @@ quint16 hex16(const QSettings &ini, const QString &key)
 }
 }
 
-QList<DeviceInfo> readCatalogue(bool *isEncode, const QString &cataloguePath, const QString &apConfigPath)
+QList<DeviceInfo> readCatalogue(bool *isEncode, const QStringList &names, const QString &cataloguePath)
 {
     QSettings ini(cataloguePath, QSettings::IniFormat);
-    QSettings apConfig(apConfigPath, QSettings::IniFormat);
-    apConfig.setIniCodec("UTF-8");
-    const QStringList names = apConfig.value(QStringLiteral("common/product_name")).toStringList();
 
     QList<DeviceInfo> list;
     for (int i = 0; i < MaxSections && i < ini.value(QStringLiteral("common/total"), 0).toInt(); ++i) {

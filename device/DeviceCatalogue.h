@@ -3,6 +3,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct DeviceInfo {
     int type = -1;            // 0 keyboard, 1 mouse
@@ -22,7 +23,7 @@ struct DeviceEntry {
     uint reportLength = 0;
 };
 
-// Reads the catalogue at cataloguePath, names from apConfigPath's common/product_name.
-QList<DeviceInfo> readCatalogue(bool *isEncode,
-                                const QString &cataloguePath = QStringLiteral(":/DevInfo.ini"),
-                                const QString &apConfigPath = QStringLiteral("./modules/setting/apConfig.bin"));
+// Reads the catalogue at cataloguePath. Entry i takes element i of productNames as its
+// name (the settings' product_name list, read by the caller), empty when there is none.
+QList<DeviceInfo> readCatalogue(bool *isEncode, const QStringList &productNames = {},
+                                const QString &cataloguePath = QStringLiteral(":/DevInfo.ini"));

@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: MIT
-// Framing slots and the handshake: the secrecy-code echo that admits a device,
-// demo mode, and the warning that ends the program when no device answers.
+// Framing slots and the handshake: the secrecy-code echo that admits a device, demo
+// mode, and the reason a device is rejected, handed back for the caller to show.
 #include "CommandTable.h"
 #include "Framing.h"
 #include "Hid_Thread.h"
-#include "UserDialogs.h"
 #include <QDateTime>
 #include <QDebug>
-#include <QMetaObject>
-#include <QPointer>
-#include <QSettings>
 #include <algorithm>
 
 namespace {
-const QString apConfigPath = QStringLiteral("./modules/setting/apConfig.bin");
-const QString defaultCode = QStringLiteral("583120");
 const QString demoWord = QStringLiteral("m-corbel");
 }
 
@@ -39,29 +33,25 @@ void Hid_Thread::hid_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3
            {{1, &byte1}, {2, &byte2}, {3, &byte3}, {4, &byte4}});
 }
 
-void Hid_Thread::swichCurDevice(uint index)
+HandshakeOutcome Hid_Thread::swichCurDevice(uint index, const QString &codeText)
 {
     if (index != curDevice.load()) {
         curDevice.store(index);
         startWatch(index);
     }
-    chkDeviceIsEnCode();
+    return chkDeviceIsEnCode(codeText);
 }
 
-void Hid_Thread::chkDeviceIsEnCode()
+HandshakeOutcome Hid_Thread::chkDeviceIsEnCode(const QString &codeText)
 {
     const uint index = curDevice.load();
-    QString codeText;
-    if (index == 0 || index == 1) {
-        QSettings apConfig(apConfigPath, QSettings::IniFormat);
-        apConfig.setIniCodec("UTF-8");
-        codeText = apConfig.value(QStringLiteral("common/sCode") + QString::number(index), defaultCode).toString();
-    }
-    if (codeText.size() == 6) {
-        SecrecyCode code = secrecyCode();
+    // Only the keyboard and mouse entries have a code; others keep the one loaded before.
+    const QString code = index == 0 || index == 1 ? codeText : QString();
+    if (code.size() == 6) {
+        SecrecyCode bytes = secrecyCode();
         for (int i = 0; i < 6; ++i)
-            code[size_t(i) + 1] = uchar(codeText.at(i).unicode());
-        setSecrecyCode(code);
+            bytes[size_t(i) + 1] = uchar(code.at(i).unicode());
+        setSecrecyCode(bytes);
     }
 
     QT_WARNING_PUSH
@@ -70,40 +60,45 @@ void Hid_Thread::chkDeviceIsEnCode()
     const uchar sent[4] = {uchar(qrand()), uchar(qrand()), uchar(qrand()), uchar(qrand())};
     QT_WARNING_POP
 
+    HandshakeOutcome outcome;
+    {
+        const QList<DeviceEntry> list = deviceList();
+        if (index < uint(list.size()))
+            outcome.productName = list.at(int(index)).name;
+    }
+    // Whether the system listed the device is known only before the echo: a failed open
+    // forgets the path.
+    const bool listed = !pathOf(index, false).isEmpty();
+
     uchar echo[4] = {sent[0], sent[1], sent[2], sent[3]};
-    hid_00H_GetSecrecyCode(echo[0], echo[1], echo[2], echo[3]);
+    const ReadOutcome read = runGet(Cmd::GetSecrecyCode, {echo[0], echo[1], echo[2], echo[3]},
+                                    {{1, &echo[0]}, {2, &echo[1]}, {3, &echo[2]}, {4, &echo[3]}});
     if (std::equal(echo, echo + 4, sent)) {
         qDebug() << "Device Connect";
         deviceOk.store(true);
-        return;
+        outcome.verdict = HandshakeOutcome::Admitted;
+        return outcome;
     }
 
     qDebug() << "Device Error";
     deviceOk.store(false);
-    if (codeText == demoWord) {
+    if (code == demoWord) {
         demoMode.store(true);
         deviceOk.store(true);
         encodeOn.store(false);
-        return;
+        outcome.verdict = HandshakeOutcome::Demo;
+        return outcome;
     }
 
-    // The box runs a nested event loop in which the next device check may come;
-    // one box is enough, and it closes the window when it goes.
-    if (warningOpen)
-        return;
-    QString name;
-    {
-        const QList<DeviceEntry> list = deviceList();
-        if (index < uint(list.size()))
-            name = list.at(int(index)).name;
-    }
-    QPointer<QWidget> window = owner;
-    QPointer<Hid_Thread> self = this;
-    warningOpen = true;
-    UserDialogs::warning(nullptr, window ? window->windowTitle() : QString(),
-                         QStringLiteral("Can not detect %1 !").arg(name), QMessageBox::Ok);
-    if (self)
-        warningOpen = false;
-    if (window)
-        QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
+    outcome.verdict = HandshakeOutcome::Rejected;
+    if (!listed)
+        outcome.reason = DeviceFault::Absent;
+    else if (read == ReadOutcome::Ok)
+        outcome.reason = DeviceFault::Refused;   // it answered, with other bytes
+    else
+        outcome.reason = cmdOpenFault.load();
+    // A transfer that failed after a good open: the device went away under it.
+    if (outcome.reason == DeviceFault::None)
+        outcome.reason = DeviceFault::Absent;
+    return outcome;
 }

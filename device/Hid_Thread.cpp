@@ -2,6 +2,8 @@
 // Device link life cycle, discovery of the two HID interfaces and their opening.
 // The device list is only read or changed under devicesLock.
 #include "Hid_Thread.h"
+#include "OpenFault.h"
+#include <cerrno>
 #include <hidapi.h>
 
 Hid_Thread::Hid_Thread(QObject *parent) : QThread(parent) {}
@@ -105,11 +107,18 @@ hid_device *Hid_Thread::openInterface(uint index, bool event, hid_device *&handl
         hid_close(handle);
         handle = nullptr;
     }
-    handle = hid_open_path(path.toLocal8Bit().constData());
+    const QByteArray nativePath = path.toLocal8Bit();
+    errno = 0;
+    handle = hid_open_path(nativePath.constData());
     if (!handle) {
+        const int openError = errno;
+        if (!event)
+            cmdOpenFault.store(classifyOpenFailure(nativePath, openError));
         clearPath(index, event, path);
         return nullptr;
     }
+    if (!event)
+        cmdOpenFault.store(DeviceFault::None);
     hid_set_nonblocking(handle, 0);
     return handle;
 }

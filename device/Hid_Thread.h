@@ -3,11 +3,11 @@
 // started; writes run on the global pool, reads on the calling (GUI) thread.
 #pragma once
 #include "DeviceCatalogue.h"
+#include "HandshakeOutcome.h"
 #include "LinkState.h"
 #include <QFuture>
 #include <QMutex>
 #include <QThread>
-#include <QWidget>
 #include <array>
 #include <atomic>
 #include <initializer_list>
@@ -24,8 +24,6 @@ class Hid_Thread : public QThread
 public:
     explicit Hid_Thread(QObject *parent = nullptr);
     ~Hid_Thread() override;
-
-    QWidget *owner = nullptr;   // the main window; receives the queued close
 
     void scanDevices(const QList<DeviceInfo> &catalogue);
     QList<DeviceEntry> deviceList() const;   // snapshot for readers
@@ -51,8 +49,10 @@ public slots:
     void USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]);
     void USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]);
     void hid_00H_GetSecrecyCode(uchar &byte1, uchar &byte2, uchar &byte3, uchar &byte4);
-    void swichCurDevice(uint index);
-    void chkDeviceIsEnCode();
+    // The handshake takes the secrecy-code setting of the current entry (six characters,
+    // or the demo word) and says what it found; it shows nothing and closes nothing.
+    HandshakeOutcome swichCurDevice(uint index, const QString &codeText);
+    HandshakeOutcome chkDeviceIsEnCode(const QString &codeText);
 
     // General commands shared by both families
     void hid_01H_SetReportRate(uchar rate);
@@ -148,5 +148,7 @@ private:
     uchar inReport[9] = {};
     uchar bulkBuf[512] = {};
     std::atomic<unsigned> handOverCount{0};
-    bool warningOpen = false;   // "Can not detect" box on screen; GUI thread only
+    // Why the last open of the command interface failed (None after a good one); written
+    // by the holder of the link, read by the handshake after its echo.
+    std::atomic<DeviceFault> cmdOpenFault{DeviceFault::None};
 };

@@ -37,6 +37,16 @@ void unplugAfterReports(Family f, int reports);    // vanishes after N more rece
 void setAckDelayMs(Family f, int ms);              // acknowledgement comes that long after the report
 void unplugAfterSentReports(Family f, int reports); // vanishes after handing out N more bulk IN reports
 
+// Present but not usable: the device stays listed by hid_enumerate, and hid_open_path of
+// either interface fails as the hidraw back end does, errno and hid_error(NULL) telling
+// why. Handles opened before keep working.
+enum class OpenRefusal {
+    None,
+    NoRights,   // EACCES: the node is not readable and writable by this user
+    Busy,       // EBUSY: another program holds the interface
+};
+void setOpenRefusal(Family f, OpenRefusal refusal);
+
 // Acknowledgements wait in the device's input buffer (16 reports) for any reader of the event
 // interface; one that nobody reads within a second is dropped, so a watch loop started later
 // never sees the acknowledgements of long-finished commands.

@@ -46,6 +46,7 @@ void Firmware::powerOn()
     unplugAfterReceived = -1;
     unplugAfterSent = -1;
     ackDelayMs = 0;
+    openRefusal = OpenRefusal::None;
     opened = 0;
     setCode("583120");
     mouse = MouseStore{};

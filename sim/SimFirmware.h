@@ -54,6 +54,7 @@ public:
     int unplugAfterReceived = -1;
     int unplugAfterSent = -1;
     int ackDelayMs = 0;
+    OpenRefusal openRefusal = OpenRefusal::None;
     int opened = 0;
 
     MouseStore mouse;

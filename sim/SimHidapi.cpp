@@ -5,6 +5,7 @@
 #include "SimWorld.h"
 #include <hidapi.h>
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -163,6 +164,17 @@ int readReport(hid_device *dev, unsigned char *data, size_t length, int millisec
     }
 }
 
+// The message hidraw's hid_open_path leaves for hid_error(NULL).
+std::wstring openFailure(const char *path, int error)
+{
+    const char *reason = error == EACCES ? "Permission denied"
+                         : error == EBUSY ? "Device or resource busy"
+                                          : "No such file or directory";
+    const std::string text = std::string("Failed to open a device with path '") + (path ? path : "(null)")
+                             + "': " + reason;
+    return std::wstring(text.begin(), text.end());
+}
+
 int copyWideOut(World &w, hid_device *dev, const std::wstring &s, wchar_t *out, size_t maxlen)
 {
     if (!out || maxlen == 0)
@@ -204,25 +216,39 @@ void HID_API_EXPORT hid_free_enumeration(struct hid_device_info *devs) { freeInf
 
 hid_device HID_API_EXPORT *hid_open_path(const char *path)
 {
-    World &w = world();
-    Lock lk(w.lock);
-    Interface itf;
-    if (!parsePath(path, itf)) {
-        fail(w, nullptr, L"no such device");
-        return nullptr;
+    // A failed open sets errno as the hidraw back end's open() leaves it, after the lock
+    // is released so that nothing in between can change it.
+    int error = 0;
+    hid_device *dev = nullptr;
+    {
+        World &w = world();
+        Lock lk(w.lock);
+        Interface itf;
+        if (!parsePath(path, itf)) {
+            error = ENOENT;
+        } else {
+            Firmware &fw = w.device(itf.family);
+            if (!fw.present)
+                error = ENOENT;
+            else if (fw.openRefusal == OpenRefusal::NoRights)
+                error = EACCES;
+            else if (fw.openRefusal == OpenRefusal::Busy)
+                error = EBUSY;
+            else {
+                dev = new hid_device_;
+                dev->family = itf.family;
+                dev->event = itf.event;
+                dev->generation = fw.generation;
+                w.handles.insert(dev);
+                ++fw.opened;
+                g_lastError = L"Success";
+            }
+        }
+        if (error)
+            g_lastError = openFailure(path, error);
     }
-    Firmware &fw = w.device(itf.family);
-    if (!fw.present) {
-        fail(w, nullptr, L"device not connected");
-        return nullptr;
-    }
-    auto *dev = new hid_device_;
-    dev->family = itf.family;
-    dev->event = itf.event;
-    dev->generation = fw.generation;
-    w.handles.insert(dev);
-    ++fw.opened;
-    g_lastError = L"Success";
+    if (error)
+        errno = error;
     return dev;
 }
 

@@ -129,6 +129,13 @@ void setAckDelayMs(Family f, int ms)
     w.changed.notify_all();
 }
 
+void setOpenRefusal(Family f, OpenRefusal refusal)
+{
+    World &w = world();
+    Guard g(w.lock);
+    w.device(f).openRefusal = refusal;
+}
+
 void setBlockingReadBoundMs(int ms)
 {
     World &w = world();

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The compiled-in catalogue and its reading: exact shipped bytes, hex and decimal
-// parsing, defaults, names from apConfig.bin, and the device list built from it.
+// parsing, defaults, names handed in by the caller, and the device list built from it.
 #include "DeviceCatalogue.h"
 #include "Hid_Thread.h"
 #include "TestSupport.h"
 #include <QFile>
 #include <QtTest>
-
-using TestSupport::writeApConfig;
 
 class tst_DeviceCatalogue : public QObject
 {
@@ -31,9 +29,8 @@ private slots:
 
     void shippedCatalogue()
     {
-        writeApConfig({{"common/product_name", QStringList{"R4 Keyboard", "R5 Mouse"}}});
         bool encode = false;
-        const QList<DeviceInfo> list = readCatalogue(&encode);
+        const QList<DeviceInfo> list = readCatalogue(&encode, {"R4 Keyboard", "R5 Mouse"});
         QVERIFY(encode);
         QCOMPARE(list.size(), 2);
         // Keyboard, then mouse: type, ids, both interfaces, report length, name.
@@ -61,9 +58,8 @@ private slots:
                        "[0]\r\ntype=1\r\nvid=zz\r\nusage=ff00\r\nreportLength=64\r\n"
                        "[1]\r\n"
                        "[2]\r\ntype=a\r\npid=12345\r\n");
-        writeApConfig({{"common/product_name", QStringList{"only one"}}});
         bool encode = true;
-        const QList<DeviceInfo> list = readCatalogue(&encode, "cat.ini");
+        const QList<DeviceInfo> list = readCatalogue(&encode, {"only one"}, "cat.ini");
         QVERIFY(!encode);   // isEncode missing
         QCOMPARE(list.size(), 3);
         QCOMPARE(list[0].type, 1);
@@ -83,7 +79,7 @@ private slots:
     {
         writeCatalogue("[common]\r\ntotal=0\r\nisEncode=true\r\n[0]\r\ntype=1\r\n");
         bool encode = false;
-        QVERIFY(readCatalogue(&encode, "cat.ini").isEmpty());
+        QVERIFY(readCatalogue(&encode, {}, "cat.ini").isEmpty());
         QVERIFY(encode);
 
         Hid_Thread link;
@@ -93,13 +89,12 @@ private slots:
 
         // A damaged total must not build an endless list.
         writeCatalogue("[common]\r\ntotal=2000000000\r\n");
-        const QList<DeviceInfo> list = readCatalogue(nullptr, "cat.ini");
+        const QList<DeviceInfo> list = readCatalogue(nullptr, {}, "cat.ini");
         QVERIFY(list.size() <= 256);
     }
 
-    void missingApConfigGivesEmptyNames()
+    void noNamesGiveEmptyNames()
     {
-        QFile::remove("./modules/setting/apConfig.bin");
         const QList<DeviceInfo> list = readCatalogue(nullptr);
         QCOMPARE(list.size(), 2);
         QCOMPARE(list[1].name, QString());
@@ -107,8 +102,7 @@ private slots:
 
     void deviceListFromCatalogue()
     {
-        writeApConfig({{"common/product_name", QStringList{"R4 Keyboard", "R5 Mouse"}}});
-        QList<DeviceInfo> cat = readCatalogue(nullptr);
+        QList<DeviceInfo> cat = readCatalogue(nullptr, {"R4 Keyboard", "R5 Mouse"});
         // An id no device has: both entries stay without paths but keep name and type.
         cat[1].vid = 0x1234;
         cat[1].pid = 0x5678;

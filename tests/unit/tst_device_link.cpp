@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Device link without a device: busy-link texts, what failed exchanges hand back,
-// the handshake's warning, demo word, secrecy-code loading and the warning guard.
+// the handshake's outcome for an absent device, demo word and secrecy-code loading.
 #include "DeviceCatalogue.h"
 #include "Hid_Thread.h"
 #include "TestSupport.h"
@@ -13,7 +13,7 @@ namespace {
 // The shipped catalogue with ids that no device has.
 QList<DeviceInfo> absentCatalogue()
 {
-    QList<DeviceInfo> cat = readCatalogue(nullptr);
+    QList<DeviceInfo> cat = readCatalogue(nullptr, {"R4 Keyboard", "R5 Mouse"});
     for (DeviceInfo &d : cat) {
         d.vid = 0x1234;
         d.pid = 0x5678;
@@ -26,11 +26,7 @@ class tst_DeviceLink : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        dir.reset(enterFreshSimulatedRun(false));
-        writeApConfig({{"common/product_name", QStringList{"R4 Keyboard", "R5 Mouse"}}});
-    }
+    void init() { dir.reset(enterFreshSimulatedRun(false)); }
 
     void busyLinkDropsCommands()
     {
@@ -57,7 +53,7 @@ private slots:
         QCOMPARE(QByteArray((const char *)codes, 8), QByteArray(8, 9));
 
         // The echo cannot run: its bytes stay as drawn and the check passes.
-        link.chkDeviceIsEnCode();
+        QCOMPARE(link.chkDeviceIsEnCode("583120").verdict, HandshakeOutcome::Admitted);
         QCOMPARE(DebugCapture::captured(),
                  (QStringList{"cmd Failed 11", "cmd Failed", "cmd Failed", "cmd Failed 00", "Device Connect"}));
         QVERIFY(deviceOk.load());
@@ -137,78 +133,43 @@ private slots:
         QCOMPARE(DebugCapture::captured(), QStringList());
     }
 
-    void absentDeviceWarnsThenCloses()
+    void absentDeviceIsRejected()
     {
-        OwnerWindow window;
-        window.setWindowTitle("R5 Config");
         Hid_Thread link;
-        link.owner = &window;
         link.scanDevices(absentCatalogue());
         encodeOn = true;
 
         DialogRecorder dialogs;
-        int closesWhileOpen = -1;
-        dialogs.whileOpen = [&] { closesWhileOpen = window.closes; };
         DebugCapture capture;
-        link.chkDeviceIsEnCode();
+        const HandshakeOutcome outcome = link.chkDeviceIsEnCode("583120");
 
+        QCOMPARE(outcome.verdict, HandshakeOutcome::Rejected);
+        QCOMPARE(outcome.reason, DeviceFault::Absent);
+        QCOMPARE(outcome.productName, QString("R5 Mouse"));
         QCOMPARE(DebugCapture::captured(), QStringList{"Device Error"});
-        QCOMPARE(dialogs.requests.size(), 1);
-        const DialogRequest &r = dialogs.requests.first();
-        QCOMPARE(r.kind, DialogRequest::Warning);
-        QCOMPARE(r.caption, QString("R5 Config"));
-        QCOMPARE(r.text, QString("Can not detect R5 Mouse !"));
-        QCOMPARE(r.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        // The link asks nothing of the user: the window shows the warning.
+        QVERIFY(dialogs.requests.isEmpty());
         QVERIFY(!deviceOk.load());
         QVERIFY(!demoMode.load());
         QVERIFY(encodeOn.load());
 
-        // The close is queued: it happens when the event loop runs, after the box.
-        QCOMPARE(closesWhileOpen, 0);
-        QCOMPARE(window.closes, 0);
-        QTRY_COMPARE(window.closes, 1);
-
-        // The default code was loaded into bytes 1..6.
+        // The code was loaded into bytes 1..6.
         const SecrecyCode code = secrecyCode();
         QCOMPARE(QByteArray((const char *)code.data() + 1, 6), QByteArray("583120"));
         QCOMPARE(code[0], uchar(0));
         QCOMPARE(code[7], uchar(0));
     }
 
-    void secondCheckDoesNotStackWarnings()
-    {
-        OwnerWindow window;
-        Hid_Thread link;
-        link.owner = &window;
-        link.scanDevices(absentCatalogue());
-        DialogRecorder dialogs;
-        dialogs.whileOpen = [&] {
-            if (dialogs.requests.size() == 1)
-                link.chkDeviceIsEnCode();   // a device change while the box is up
-        };
-        link.chkDeviceIsEnCode();
-        QCOMPARE(dialogs.requests.size(), 1);
-        QTRY_COMPARE(window.closes, 1);
-        QTest::qWait(50);
-        QCOMPARE(window.closes, 1);
-
-        // Once the box is gone, a later failing check warns again.
-        link.chkDeviceIsEnCode();
-        QCOMPARE(dialogs.requests.size(), 2);
-    }
-
     void demoWordStartsDemoMode()
     {
-        writeApConfig({{"common/sCode1", "m-corbel"}});
         setSecrecyCode({0, 'a', 'b', 'c', 'd', 'e', 'f', 0});
-        OwnerWindow window;
         Hid_Thread link;
-        link.owner = &window;
         link.scanDevices(absentCatalogue());
         encodeOn = true;
         DialogRecorder dialogs;
         DebugCapture capture;
-        link.chkDeviceIsEnCode();
+        const HandshakeOutcome outcome = link.chkDeviceIsEnCode("m-corbel");
+        QCOMPARE(outcome.verdict, HandshakeOutcome::Demo);
         QCOMPARE(DebugCapture::captured(), QStringList{"Device Error"});
         QVERIFY(dialogs.requests.isEmpty());
         QVERIFY(demoMode.load());
@@ -217,43 +178,36 @@ private slots:
         // Eight characters never serve as a code.
         const SecrecyCode code = secrecyCode();
         QCOMPARE(QByteArray((const char *)code.data() + 1, 6), QByteArray("abcdef"));
-        QTest::qWait(20);
-        QCOMPARE(window.closes, 0);
 
         // The demo word is case-sensitive.
         resetLinkState();
-        writeApConfig({{"common/sCode1", "M-corbel"}});
-        link.chkDeviceIsEnCode();
+        const HandshakeOutcome other = link.chkDeviceIsEnCode("M-corbel");
+        QCOMPARE(other.verdict, HandshakeOutcome::Rejected);
+        QCOMPARE(other.reason, DeviceFault::Absent);
         QVERIFY(!demoMode.load());
-        QCOMPARE(dialogs.requests.size(), 1);
     }
 
     void secrecyCodeSettings()
     {
         Hid_Thread link;
-        DialogRecorder dialogs;
         auto codeText = [] {
             const SecrecyCode c = secrecyCode();
             return QByteArray((const char *)c.data() + 1, 6);
         };
-        writeApConfig({{"common/sCode1", "ABCDEF"}, {"common/sCode0", "kbkbkb"}});
-        link.chkDeviceIsEnCode();
+        link.chkDeviceIsEnCode("ABCDEF");
         QCOMPARE(codeText(), QByteArray("ABCDEF"));
 
         // A length other than six keeps the code loaded before.
-        writeApConfig({{"common/sCode1", "12345"}});
-        link.chkDeviceIsEnCode();
+        link.chkDeviceIsEnCode("12345");
         QCOMPARE(codeText(), QByteArray("ABCDEF"));
-        writeApConfig({{"common/sCode1", "1234567"}});
-        link.chkDeviceIsEnCode();
+        link.chkDeviceIsEnCode("1234567");
         QCOMPARE(codeText(), QByteArray("ABCDEF"));
 
-        // Entry 0 reads its own key; other entries read none.
-        link.swichCurDevice(0);
+        // Entry 0 takes its code; entries past the mouse take none.
+        link.swichCurDevice(0, "kbkbkb");
         QCOMPARE(link.currentDevice(), 0u);
         QCOMPARE(codeText(), QByteArray("kbkbkb"));
-        writeApConfig({{"common/sCode2", "zzzzzz"}});
-        link.swichCurDevice(2);
+        link.swichCurDevice(2, "zzzzzz");
         QCOMPARE(codeText(), QByteArray("kbkbkb"));
         link.stopWatch();
     }

@@ -271,15 +271,14 @@ private slots:
     {
         Hid_Thread link;
         link.scanDevices(readCatalogue(nullptr));
-        DialogRecorder dialogs;
         DebugCapture capture;
-        link.swichCurDevice(0);   // keyboard entry: never looked up, so no device
+        // Keyboard entry: never looked up, so no device.
+        QCOMPARE(link.swichCurDevice(0, "583120").verdict, HandshakeOutcome::Rejected);
         QCOMPARE(link.currentDevice(), 0u);
         QCOMPARE(link.currentFamily(), 0);
         QCOMPARE(DebugCapture::captured(), QStringList{"Device Error"});
-        link.swichCurDevice(1);
+        QCOMPARE(link.swichCurDevice(1, "583120").verdict, HandshakeOutcome::Admitted);
         QCOMPARE(DebugCapture::captured(), (QStringList{"Device Error", "Device Connect"}));
-        QCOMPARE(dialogs.requests.size(), 1);
     }
 
     void destructionWaitsForARunningWrite()

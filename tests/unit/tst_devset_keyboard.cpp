@@ -195,7 +195,7 @@ private slots:
             stored.append(i % 5 + 1);
         rig.view->files->currentProfile()->setValue("userPicture/1", stored);
         // The keyboard entry has no interface on this link, so every picture read fails.
-        rig.hid->swichCurDevice(0);
+        rig.hid->swichCurDevice(0, "583120");
         QCOMPARE(rig.view->currentEntry(), 0u);
         rig.view->syncFW();
 
