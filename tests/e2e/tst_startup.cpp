@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The whole start-up against the simulated mouse: admission, rejection, demo mode,
-// device-change debouncing, unplugging while running, and the window controller.
+// The whole start-up against the simulated mouse: admission, rejection and the reason
+// the warning gives, demo mode, device-change debouncing, unplugging while running, and
+// the window controller.
 #include "DeviceChangeMonitor.h"
+#include "DeviceWarning.h"
 #include "InterfaceSounds.h"
 #include "LinkState.h"
 #include "SimControl.h"
@@ -9,6 +11,7 @@
 #include "Startup.h"
 #include "TestSupport.h"
 #include "Ui_Controler.h"
+#include "UdevAccessRule.h"
 #include "UserDialogs.h"
 #include "UserEvent.h"
 #include "Widget.h"
@@ -53,10 +56,13 @@ class ShowCounter : public QObject
 {
 public:
     int shows = 0;
+    int closes = 0;
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::Show)
             ++shows;
+        if (e->type() == QEvent::Close)
+            ++closes;
         return false;
     }
 };
@@ -135,12 +141,19 @@ private slots:
     void init()
     {
         dir.reset(TestSupport::enterFreshSimulatedRun());
+        // The machine's own udev rules must not decide which advice a test sees.
+        QDir().mkpath(dir->path() + "/rules.d");
+        UdevAccessRule::setRuleFolders({dir->path() + "/rules.d"});
         // The scene's skin images are generated into the run folder; share them.
         QDir().rmdir(dir->path() + "/modules/img");
         QFile::link(TestSupport::runDir() + "/modules/img", dir->path() + "/modules/img");
         lines.reset(new TestSupport::DebugCapture);
     }
-    void cleanup() { lines.reset(); }
+    void cleanup()
+    {
+        lines.reset();
+        UdevAccessRule::setRuleFolders({});
+    }
 
     void programFolderCutsAtLastSlash()
     {
@@ -254,10 +267,12 @@ private slots:
         TestSupport::writeApConfig({{"common/product_name", QStringList{"Board K", "Rodent M"}},
                                    {"common/name", "Shell Test"}},
                                   run.folder);
+        int closesWhileOpen = -1;
         run.insideBox = [&](const DialogRequest &) {
             if (run.warnings.size() == 1) {
                 run.window->deviceMonitor.injectEvent("add");
                 QTest::qWait(2048 + 1200);   // the timer fires while the box is open
+                closesWhileOpen = run.shows.closes;
             }
         };
         run.start();
@@ -267,6 +282,10 @@ private slots:
         QCOMPARE(run.warnings.at(0).kind, DialogRequest::Warning);
         QCOMPARE(run.warnings.at(0).text, QString("Can not detect Rodent M !"));
         QCOMPARE(run.warnings.at(0).caption, QString("Shell Test"));
+        QCOMPARE(run.warnings.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        // The close is queued: it comes after the box, once the event loop runs.
+        QCOMPARE(closesWhileOpen, 0);
+        QVERIFY(run.shows.closes >= 1);
         QCOMPARE(run.shows.shows, 0);
         QCOMPARE(run.logAtLoopStart, QString());
         // The check that came during the box was put off rather than run inside the
@@ -276,11 +295,112 @@ private slots:
         QVERIFY(!deviceOk);
     }
 
-    // The demo word without a mouse: window shown before the notice, the notice before
-    // the loop, and not one report sent to or read from any device.
+    // A mouse that is plugged in but cannot be used: the old text, then one line with the
+    // cause and the fix in the chosen language; no window, and the program ends.
+    void unusableMouseSaysWhyAndEnds_data()
+    {
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QString>("deviceCode");
+        QTest::addColumn<bool>("deviceScrambles");
+        QTest::addColumn<bool>("ruleInstalled");
+        QTest::addColumn<int>("language");   // position in the language list, -1: as shipped
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("phrase");
+        const int none = int(sim::OpenRefusal::None), rights = int(sim::OpenRefusal::NoRights),
+                  busy = int(sim::OpenRefusal::Busy);
+        QTest::newRow("no rights, no rule") << rights << "583120" << true << false << -1
+                                            << int(DeviceFault::NoAccess) << "sudo cp ";
+        QTest::newRow("no rights, rule installed") << rights << "583120" << true << true << -1
+                                                   << int(DeviceFault::NoAccess) << "unplug and replug";
+        QTest::newRow("held by another program") << busy << "583120" << true << false << -1
+                                                 << int(DeviceFault::Busy) << "another program";
+        QTest::newRow("another code") << none << "111111" << true << false << -1
+                                      << int(DeviceFault::Refused) << "did not accept the secrecy code";
+        QTest::newRow("device does not scramble") << none << "583120" << false << false << -1
+                                                  << int(DeviceFault::Refused) << "did not accept the secrecy code";
+        QTest::newRow("no rights, Simplified Chinese") << rights << "583120" << true << false << 0
+                                                       << int(DeviceFault::NoAccess)
+                                                       << QString::fromUtf8("权限");
+    }
+    void unusableMouseSaysWhyAndEnds()
+    {
+        QFETCH(int, refusal);
+        QFETCH(QString, deviceCode);
+        QFETCH(bool, deviceScrambles);
+        QFETCH(bool, ruleInstalled);
+        QFETCH(int, language);
+        QFETCH(int, reason);
+        QFETCH(QString, phrase);
+        sim::setOpenRefusal(sim::Family::Mouse, sim::OpenRefusal(refusal));
+        sim::setSecrecyCode(sim::Family::Mouse, deviceCode.toStdString());
+        sim::setScrambling(sim::Family::Mouse, deviceScrambles);
+        if (ruleInstalled)
+            QVERIFY(QFile::copy(TestSupport::sourceDir() + "/packaging/70-r5config.rules",
+                                dir->path() + "/rules.d/70-r5config.rules"));
+        Run run;
+        run.folder = QDir::currentPath();
+        if (language >= 0)
+            TestSupport::writeApConfig({{"common/4", language}}, run.folder);
+        run.start();
+
+        QVERIFY2(run.result != 99, "the program did not end");
+        QCOMPARE(run.shows.shows, 0);
+        QCOMPARE(run.warnings.size(), 1);
+        QCOMPARE(run.warnings.at(0).caption, QString("R5 Mouse Configurator"));
+        const QString text = run.warnings.at(0).text;
+        const QStringList lines = text.split('\n');
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0), QString("Can not detect R5 Gaming Mouse !"));
+        QVERIFY2(lines.at(1).contains(phrase), qPrintable(text));
+        HandshakeOutcome expected;
+        expected.reason = DeviceFault(reason);
+        expected.productName = "R5 Gaming Mouse";
+        QCOMPARE(text, deviceWarningText(expected, language == 0 ? "025044" : "031000"));
+        QCOMPARE(linesEqual("Device Error"), 1);
+        QVERIFY(!deviceOk);
+        QVERIFY(!demoMode);
+    }
+
+    // A check that comes while the box is open is put off, not stacked; once the box is
+    // gone, the next failing check warns again.
+    void checkDuringTheBoxIsPutOffAndTheNextOneWarnsAgain()
+    {
+        Run run;
+        run.folder = QDir::currentPath();
+        run.insideBox = [&](const DialogRequest &) {
+            if (run.warnings.size() == 1)
+                run.window->checkDevice();
+        };
+        run.inLoop = [&](Widget *w) {
+            waitForLog(w, "run;");
+            sim::setPresent(sim::Family::Mouse, false);
+            w->checkDevice();
+            w->checkDevice();
+        };
+        run.start();
+
+        QVERIFY2(run.result != 99, "the program did not end");
+        QCOMPARE(run.warnings.size(), 2);
+        QCOMPARE(run.warnings.at(1).text, QString("Can not detect R5 Gaming Mouse !"));
+        QCOMPARE(linesEqual("Device Error"), 2);
+    }
+
+    // The demo word without a usable mouse: window shown before the notice, the notice
+    // before the loop, and not one report sent to or read from any device.
+    void demoWordWithoutMouseRunsDemo_data()
+    {
+        QTest::addColumn<int>("trouble");
+        QTest::newRow("no mouse") << 0;
+        QTest::newRow("mouse without rights") << 1;
+        QTest::newRow("mouse held by another program") << 2;
+    }
     void demoWordWithoutMouseRunsDemo()
     {
-        sim::setPresent(sim::Family::Mouse, false);
+        QFETCH(int, trouble);
+        if (trouble == 0)
+            sim::setPresent(sim::Family::Mouse, false);
+        else
+            sim::setOpenRefusal(sim::Family::Mouse, trouble == 1 ? sim::OpenRefusal::NoRights : sim::OpenRefusal::Busy);
         Run run;
         run.folder = QDir::currentPath();
         TestSupport::writeApConfig({{"common/sCode1", "m-corbel"}}, run.folder);

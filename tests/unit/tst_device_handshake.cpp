@@ -4,10 +4,13 @@
 // and the time-seeded echo bytes. The link only reports; it shows nothing.
 #include "DeviceCatalogue.h"
 #include "Hid_Thread.h"
+#include "OpenFault.h"
 #include "SimControl.h"
 #include "TestSupport.h"
 #include <QDateTime>
 #include <QtTest>
+#include <cerrno>
+#include <unistd.h>
 
 using namespace TestSupport;
 using sim::Family;
@@ -104,6 +107,32 @@ private slots:
         sim::reset();
         rescan();
         QCOMPARE(link->chkDeviceIsEnCode(factoryCode).verdict, HandshakeOutcome::Admitted);
+    }
+
+    // A failed open is judged by the node first, then by the error of the open.
+    void openFailureReasons()
+    {
+        const QByteArray noNode = "sim:04d9:a6c2:command";
+        QCOMPARE(classifyOpenFailure(noNode, EACCES), DeviceFault::NoAccess);
+        QCOMPARE(classifyOpenFailure(noNode, EPERM), DeviceFault::NoAccess);
+        QCOMPARE(classifyOpenFailure(noNode, EBUSY), DeviceFault::Busy);
+        QCOMPARE(classifyOpenFailure(noNode, ENOENT), DeviceFault::Absent);
+        QCOMPARE(classifyOpenFailure(noNode, ENODEV), DeviceFault::Absent);
+        QCOMPARE(classifyOpenFailure(QByteArray(), 0), DeviceFault::Absent);
+
+        // A node this user may read and write: only the error can say more.
+        QFile node("node");
+        QVERIFY(node.open(QIODevice::WriteOnly));
+        node.close();
+        QCOMPARE(classifyOpenFailure("node", EBUSY), DeviceFault::Busy);
+        QCOMPARE(classifyOpenFailure("node", ENXIO), DeviceFault::Absent);
+        // One this user may not write lacks rights, whatever error came back (the
+        // superuser may write anything).
+        QVERIFY(node.setPermissions(QFileDevice::ReadOwner));
+        if (::geteuid() != 0)
+            QCOMPARE(classifyOpenFailure("node", 0), DeviceFault::NoAccess);
+        else
+            QCOMPARE(classifyOpenFailure("node", 0), DeviceFault::Absent);
     }
 
     // A reason is never left over from an earlier check: refused rights, then unplugged.

@@ -8,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 #include <array>
+#include <cerrno>
 #include <atomic>
 #include <thread>
 
@@ -101,6 +102,8 @@ private slots:
     void bulkInServesTheStore();
     void shortBulkReadTimesOut();
     void unplugMidTransfer();
+    void presentButRefusingToOpen_data();
+    void presentButRefusingToOpen();
     void concurrentTransfersAndEventReads();
 };
 
@@ -428,6 +431,55 @@ void tst_sim::unplugMidTransfer()
     QCOMPARE(sendBlock(cmd, block({0x92, 0x01})), 9);
     QCOMPARE(hid_read_timeout(cmd, buf, sizeof buf, 1000), 32);
     QCOMPARE(hid_read_timeout(cmd, buf, sizeof buf, 1000), -1);
+}
+
+void tst_sim::presentButRefusingToOpen_data()
+{
+    QTest::addColumn<int>("refusal");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no rights") << int(sim::OpenRefusal::NoRights) << EACCES << "Permission denied";
+    QTest::newRow("busy") << int(sim::OpenRefusal::Busy) << EBUSY << "Device or resource busy";
+}
+
+void tst_sim::presentButRefusingToOpen()
+{
+    QFETCH(int, refusal);
+    QFETCH(int, error);
+    QFETCH(QString, why);
+    Handle before(sim::commandPath(Family::Mouse));
+    QVERIFY(before.dev);
+    sim::setOpenRefusal(Family::Mouse, sim::OpenRefusal(refusal));
+
+    // Still listed, with both interfaces; neither opens, and errno says why, as hidraw's would.
+    hid_device_info *list = hid_enumerate(0x04d9, 0xa6c2);
+    int listed = 0;
+    for (auto *d = list; d; d = d->next)
+        ++listed;
+    hid_free_enumeration(list);
+    QCOMPARE(listed, 2);
+    for (const std::string &path : {sim::commandPath(Family::Mouse), sim::eventPath(Family::Mouse)}) {
+        errno = 0;
+        QVERIFY(!hid_open_path(path.c_str()));
+        QCOMPARE(errno, error);
+        QCOMPARE(QString::fromWCharArray(hid_error(nullptr)),
+                 "Failed to open a device with path '" + QString::fromStdString(path) + "': " + why);
+    }
+    // A handle opened before keeps working; an absent device is no such file.
+    QCOMPARE(sendBlock(before, block({0x81})), 9);
+    sim::setPresent(Family::Mouse, false);
+    errno = 0;
+    QVERIFY(!hid_open_path(sim::commandPath(Family::Mouse).c_str()));
+    QCOMPARE(errno, ENOENT);
+    sim::setPresent(Family::Mouse, true);
+    Handle again(sim::commandPath(Family::Mouse));
+    QVERIFY(!again.dev);
+    QCOMPARE(sim::openCount(Family::Mouse), 1);
+
+    sim::reset();
+    Handle afterReset(sim::commandPath(Family::Mouse));
+    QVERIFY(afterReset.dev);
+    QCOMPARE(sendBlock(afterReset, block({0x81})), 9);
 }
 
 void tst_sim::concurrentTransfersAndEventReads()
