@@ -47,6 +47,10 @@ enum class OpenRefusal {
 };
 void setOpenRefusal(Family f, OpenRefusal refusal);
 
+// A program started with R5_SIM_MOUSE set begins with the mouse in that state, so the
+// cases above can be tried in the real window: "absent", "no-rights", "busy",
+// "no-scrambling", "code=<six characters>", several separated by commas.
+
 // Acknowledgements wait in the device's input buffer (16 reports) for any reader of the event
 // interface; one that nobody reads within a second is dropped, so a watch loop started later
 // never sees the acknowledgements of long-finished commands.

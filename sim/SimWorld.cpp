@@ -2,12 +2,46 @@
 // Plugging and unplugging the simulated devices, handle liveness, and the test control
 // functions declared in SimControl.h.
 #include "SimWorld.h"
+#include <algorithm>
+#include <cstdlib>
 
 namespace sim {
+
+namespace {
+// R5_SIM_MOUSE="no-rights" (or "busy", "absent", "no-scrambling", "code=111111", several
+// separated by commas) sets the mouse's state when a program starts, so each case can be
+// tried in the real window. Tests use the control functions; reset() ignores it.
+void applyStartState(World &w)
+{
+    const char *env = std::getenv("R5_SIM_MOUSE");
+    if (!env)
+        return;
+    Firmware &mouse = w.device(Family::Mouse);
+    std::string all(env);
+    size_t from = 0;
+    while (from <= all.size()) {
+        const size_t comma = std::min(all.find(',', from), all.size());
+        const std::string item = all.substr(from, comma - from);
+        if (item == "no-rights")
+            mouse.openRefusal = OpenRefusal::NoRights;
+        else if (item == "busy")
+            mouse.openRefusal = OpenRefusal::Busy;
+        else if (item == "absent")
+            mouse.present = false;
+        else if (item == "no-scrambling")
+            mouse.scrambling = false;
+        else if (item.rfind("code=", 0) == 0 && item.size() == 11)
+            mouse.setCode(item.substr(5));
+        from = comma + 1;
+    }
+}
+}
 
 World &world()
 {
     static World w;
+    static const bool started = (applyStartState(w), true);
+    (void)started;
     return w;
 }
 
