@@ -92,8 +92,12 @@ void KeyboardSettings::ui_11H_SetMacroKey(const QVariant &macroId, const QVarian
         return;
     }
     // The play count stays as the coder wrote it (00 01).
-    const QList<uchar> bytes = view->macroIncode(view->loadMacroIni(macroName));
-    if (bytes.size() > MacroBytes)
+    QVector<MacroBlock::Event> events;
+    const QList<uchar> coded = MacroLibrary::encode(MacroLibrary::stepsOf(macroName), view->macros->family(), &events);
+    // Cut at an event, never inside one, and never leaving a key held; the file stays.
+    bool cut = false;
+    const QList<uchar> bytes = MacroBlock::fit(coded, events, MacroBytes, &cut);
+    if (cut)
         UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(0)),
                              tr("%1").arg(view->messageTexts.value(1)), QMessageBox::Ok);
     uchar buffer[MacroBytes] = {};

@@ -78,10 +78,12 @@ bool MacroLibrary::deleteMacroIni(const QString &name)
     return true;
 }
 
-QStringList MacroLibrary::getMacroIniNames() const
+QStringList MacroLibrary::fileNames()
 {
     return QDir(kFolder).entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
 }
+
+QStringList MacroLibrary::getMacroIniNames() const { return fileNames(); }
 
 bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
 {
@@ -121,7 +123,9 @@ void MacroLibrary::resendIfBound(const QString &name)
         view->ui_11H_SetMacroKey(index, name);
 }
 
-QStringList MacroLibrary::loadMacroIni(const QString &name) const
+QStringList MacroLibrary::loadMacroIni(const QString &name) const { return stepsOf(name); }
+
+QStringList MacroLibrary::stepsOf(const QString &name)
 {
     const QString path = pathFor(name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
@@ -239,19 +243,26 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
 
 QList<uchar> MacroLibrary::macroIncode(const QStringList &macros) const { return encode(macros, family()); }
 
-QList<uchar> MacroLibrary::encode(const QStringList &macros, int family)
+QList<uchar> MacroLibrary::encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events)
 {
+    using MacroBlock::Event;
     QList<uchar> out{0x00, 0x01};
     QString previous;
+    auto record = [&](Event::Kind kind, uchar usage, int at) {
+        if (events)
+            events->append({kind, usage, at, out.size() - at});
+    };
     for (int i = 0; i < macros.size(); ++i) {
         const QString &line = macros.at(i);
         const QString command = line.right(kCommandWidth);
         const QString value = line.size() >= kCommandWidth ? line.left(line.size() - kCommandWidth) : QString();
+        const int at = out.size();
         if (command == kDown || command == kUp) {
             const uchar usage = usageForKeyName(value);
             if (usage != 0) {
                 out.append(command == kDown ? 0x01 : 0x81);
                 out.append(usage);
+                record(command == kDown ? Event::Press : Event::Release, usage, at);
             }
         } else if (command == kDelay) {
             bool ok = false;
@@ -262,15 +273,19 @@ QList<uchar> MacroLibrary::encode(const QStringList &macros, int family)
             if (ms != 0 && family == 0) {
                 const qint64 t = std::min<qint64>(ms / 10, 0xFFFF);
                 out << 0x7F << 0x00 << uchar(t >> 8) << uchar(t & 0xFF);
+                record(Event::Pause, 0, at);
             } else if (ms != 0 && family == 1) {
                 if (ms <= 1270 && i > 0 && previous != kDelay) {
-                    uchar &record = out[out.size() - 2];
-                    record = uchar((record & 0x80) | ((std::max<qint64>(ms, 10) + 5) / 10));
+                    // Folded into the record before it, which stays one event.
+                    uchar &folded = out[out.size() - 2];
+                    folded = uchar((folded & 0x80) | ((std::max<qint64>(ms, 10) + 5) / 10));
                 } else if (ms >= 1271 && ms <= 5100) {
                     out << uchar((ms + 10) / 20) << 0x01;
+                    record(Event::Pause, 0, at);
                 } else {
                     const qint64 d = std::min<qint64>((std::max<qint64>(ms, 20) + 10) / 20, 0xFFFF);
                     out << 0x00 << 0x01 << uchar(d >> 8) << uchar(d & 0xFF);
+                    record(Event::Pause, 0, at);
                 }
             }
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
 #pragma once
+#include "MacroBlock.h"
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -18,8 +19,16 @@ public:
     // stays inside ./modules/macro/ (empty, a path separator, "..", a leading dot).
     static QString pathFor(const QString &name);
 
-    // Device bytes of the step lines for a device family (0 keyboard, 1 mouse).
-    static QList<uchar> encode(const QStringList &macros, int family);
+    // Device bytes of the step lines for a device family (0 keyboard, 1 mouse); `events`
+    // receives where each coded step lies in them.
+    static QList<uchar> encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events = nullptr);
+
+    // Macro files of the folder ("<name>.bin"), sorted without regard to case.
+    static QStringList fileNames();
+    // Step lines of a macro file; empty when the name is refused or the file is missing.
+    static QStringList stepsOf(const QString &name);
+    // Device family the coder works for: the connected one (0 keyboard, 1 mouse, -1 none).
+    int family() const;
 
     // Slot bodies (see view_files.cpp).
     QString createMacroIni();
@@ -35,7 +44,6 @@ public:
     QList<uchar> macroIncode(const QStringList &macros) const;
 
 private:
-    int family() const;
     void resendIfBound(const QString &name);
 
     myQQuickView *view;

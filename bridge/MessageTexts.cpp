@@ -20,6 +20,19 @@ QString english(int index)
         {CodeRefused,
          QStringLiteral("The mouse answered but did not accept the secrecy code in the settings "
                         "(apConfig.bin): the settings are at fault, not the cable.")},
+        {AllSaveFailed, QStringLiteral("These settings did not reach the mouse:\n%1\n"
+                                       "The mouse keeps what it held before for them. Press ALL SAVE again "
+                                       "once the mouse is ready.")},
+        {MacroSlotsFull, QStringLiteral("The mouse holds at most %1 macros, and buttons of your profiles "
+                                        "already use all %1 of its macro slots. Give one of those buttons "
+                                        "another function to free a slot, then choose the macro again.")},
+        {MacroSlotsShared, QStringLiteral("Some macros claim the same macro slot of the mouse, so a button "
+                                          "bound to that slot plays only one of them:\n%1\n"
+                                          "Choose each of these macros again on the KEY page to give it a "
+                                          "slot of its own.")},
+        {MacroSlotShared, QStringLiteral("Slot %1: %2")},
+        {AllSaveNoMouse, QStringLiteral("The mouse did not answer, so nothing was written to it. Check that "
+                                        "it is connected and press ALL SAVE again.")},
     };
     return texts.value(index);
 }

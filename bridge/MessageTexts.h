@@ -16,6 +16,13 @@ enum Index : int {
     NoAccessReplug = 7,        // the rule is installed, the rights have not reached the mouse yet
     DeviceBusy = 8,
     CodeRefused = 9,
+
+    // What the mouse holds
+    AllSaveFailed = 10,      // %1: one line per setting that did not reach the mouse
+    MacroSlotsFull = 11,     // %1: the number of slots
+    MacroSlotsShared = 12,   // %1: one line per shared slot (MacroSlotShared)
+    MacroSlotShared = 13,    // %1: slot number, %2: the macro names
+    AllSaveNoMouse = 14,     // nothing reached the mouse
 };
 
 // English text of message `index`, empty for a number that holds no text.

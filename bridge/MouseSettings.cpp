@@ -4,59 +4,17 @@
 #include "MouseSettings.h"
 #include "Hid_Thread.h"
 #include "MacroLibrary.h"
+#include "MouseCommands.h"
 #include "ProfileFiles.h"
 #include "UserDialogs.h"
 #include "myQQuickView.h"
 #include <QDebug>
 #include <QSettings>
 
-namespace DeviceBytes {
-
-QByteArray fromList(const QVariantList &list, int size)
-{
-    QByteArray bytes(size, '\0');
-    const int n = qMin(size, list.size());
-    for (int i = 0; i < n; ++i)
-        bytes[i] = char(list.at(i).toInt() & 0xFF);
-    return bytes;
-}
-
-QVariantList toList(const uchar *bytes, int size)
-{
-    QVariantList list;
-    list.reserve(size);
-    for (int i = 0; i < size; ++i)
-        list.append(QVariant(int(bytes[i])));
-    return list;
-}
-
-QVariant element(const QVariantList &list, int i)
-{
-    return i < list.size() ? list.at(i) : QVariant(0);
-}
-
-uchar byteAt(const QVariantList &list, int i)
-{
-    return i < list.size() ? uchar(list.at(i).toUInt() & 0xFF) : uchar(0);
-}
-
-QVariantList unsignedList(const QVariant &stored)
-{
-    QVariantList list = stored.toList();
-    for (QVariant &v : list)
-        v = QVariant(v.toUInt());
-    return list;
-}
-
-} // namespace DeviceBytes
-
 using namespace DeviceBytes;
 
 namespace {
 const char *const KeyPrefix = "keydefine_R5/";
-constexpr uchar GunLoopKey = 0x08;
-constexpr uchar FireKeyEntry = 0x0B;
-constexpr uchar ScrollSwapBit = 0x40;
 constexpr uchar RecoilOnBit = 0x08;
 const char *const LedPowerKey = "color_R5/ledPower";
 const char *const FactoryProfile = "./modules/setting/pD.bin";
@@ -78,12 +36,23 @@ QSettings *MouseSettings::profile() const
 
 Hid_Thread *MouseSettings::link() const { return view->hid; }
 
+Hid_Thread *MouseSettings::writeLink() const { return holding ? nullptr : view->hid; }
+
+void MouseSettings::holdDeviceWrites(bool hold) { holding = hold; }
+
+MouseCommands::Warn MouseSettings::warnBox()
+{
+    return [](const QString &title, const QString &text) {
+        UserDialogs::warning(nullptr, title, text, QMessageBox::Ok);
+    };
+}
+
 void MouseSettings::ui_01H_SetReportRate(uchar rate)
 {
     if (view->currentEntry() == 1)
         if (QSettings *p = profile())
             p->setValue("sensor/reportRate_R5", int(rate));
-    if (Hid_Thread *h = link())
+    if (Hid_Thread *h = writeLink())
         h->hid_01H_SetReportRate(rate);
 }
 
@@ -123,7 +92,7 @@ void MouseSettings::ui_02H_SetCurrentProfile(int profile)
 
 void MouseSettings::ui_02H_SetKeymatrix(uchar index)
 {
-    if (Hid_Thread *h = link())
+    if (Hid_Thread *h = writeLink())
         h->hid_02H_SetCurrentProfile(index);
 }
 
@@ -131,7 +100,7 @@ void MouseSettings::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
 {
     if (QSettings *p = profile())
         p->setValue("sensor/stage_R5", int(dpiStage));
-    if (Hid_Thread *h = link())
+    if (Hid_Thread *h = writeLink())
         h->hid_0BH_SetCurrentDPIStage(dpiStage);
 }
 
@@ -145,9 +114,7 @@ void MouseSettings::ui_11H_SetDPISet(uchar dpiStage, const QVariantList &src8, c
 {
     if (QSettings *p = profile())
         p->setValue("sensor/dpi_R5", valueForIndex);
-    QByteArray codes = fromList(src8, DpiBytes);
-    if (Hid_Thread *h = link())
-        h->hid_11H_SetDPISet(dpiStage, reinterpret_cast<uchar *>(codes.data()));
+    MouseCommands::sendDpiSet(writeLink(), dpiStage, src8);
 }
 
 QVariantList MouseSettings::ui_91H_GetDPISet()
@@ -158,12 +125,9 @@ QVariantList MouseSettings::ui_91H_GetDPISet()
 
 uchar MouseSettings::ui_91H_SyncDPI()
 {
-    uchar maxStage = 0;
-    uchar scratch[DpiBytes] = {};
-    Hid_Thread *h = link();
-    if (h && h->hid_91H_GetDPISet(maxStage, scratch))
-        return maxStage;
-    return 8;
+    uchar maxStage = 8;
+    MouseCommands::readDpiStageCount(link(), &maxStage);
+    return maxStage;
 }
 
 void MouseSettings::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, const QVariantList &configs)
@@ -173,7 +137,7 @@ void MouseSettings::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar op
         // Effect 0 is light off whatever the triple names; kept beside it, triple unchanged.
         p->setValue(LedPowerKey, effect != 0);
     }
-    if (Hid_Thread *h = link())
+    if (Hid_Thread *h = writeLink())
         h->hid_0DH_SetRGBLedEffect(effect, option1, option2);
 }
 
@@ -194,77 +158,17 @@ QVariantList MouseSettings::ui_8DH_GetRGBLedEffect()
     return p ? unsignedList(p->value("color_R5/ledEffect", 0)) : QVariantList();
 }
 
-void MouseSettings::packStageColors(QByteArray &buffer)
-{
-    // Byte j is written after bytes 2j and 2j+1 were read, and 2j >= j.
-    for (int j = 0; j < 4; ++j) {
-        const uchar low = uchar(buffer.at(2 * j)) & 0x0F;
-        const uchar high = uchar(uchar(buffer.at(2 * j + 1)) << 4);
-        buffer[j] = char(low | high);
-    }
-}
-
 void MouseSettings::ui_10H_SetLED8StageColor(uchar type, const QVariantList &src24)
 {
     if (QSettings *p = profile())
         p->setValue("color_R5/type" + QString::number(type), src24);
-    QByteArray buffer = fromList(src24, StageColorBytes);
-    if (type == 2)
-        packStageColors(buffer);
-    if (Hid_Thread *h = link())
-        h->hid_10H_SetLED8StageColor(type, reinterpret_cast<uchar *>(buffer.data()));
+    MouseCommands::sendStageColors(writeLink(), type, src24);
 }
 
 QVariantList MouseSettings::ui_90H_GetLED8StageColor(uchar type)
 {
     QSettings *p = profile();
     return p ? unsignedList(p->value("color_R5/type" + QString::number(type), 0)) : QVariantList();
-}
-
-QList<QByteArray> MouseSettings::expandKeyMatrix(const QByteArray &m1In, const QList<QVariantList> &fireKeys)
-{
-    QByteArray m1 = m1In;
-    bool anyLoop = false;
-    for (int k = 0; k < 16; ++k)
-        anyLoop = anyLoop || uchar(m1.at(4 * k)) == GunLoopKey;
-    if (!anyLoop)
-        return {m1};
-
-    QByteArray m2 = m1, m3 = m1, m4 = m1;
-    for (int k = 0; k < 16; ++k) {
-        if (uchar(m1.at(4 * k)) != GunLoopKey)
-            continue;
-        const int at = 4 * k + 3;
-        // Per loop kind, byte 3 of the key in matrices 1 to 4.
-        static const char loopSwitch[4] = {1, 0, 0, 0};
-        static const char twoGuns[4] = {0, 2, 1, 0};
-        static const char threeGuns[4] = {0, 2, 3, 1};
-        const char *row = nullptr;
-        switch (uchar(m1.at(at))) {
-        case 4: row = loopSwitch; break;
-        case 5: row = twoGuns; break;
-        case 6: row = threeGuns; break;
-        default: break;
-        }
-        if (!row)
-            continue;
-        m1[at] = row[0];
-        m2[at] = row[1];
-        m3[at] = row[2];
-        m4[at] = row[3];
-    }
-
-    QByteArray *fire[3] = {&m2, &m3, &m4};
-    for (int s = 0; s < 3; ++s) {
-        // A short or missing fire-key list reads as zeros, never past its end.
-        const QVariantList fk = s < fireKeys.size() ? fireKeys.at(s) : QVariantList();
-        QByteArray &m = *fire[s];
-        m[0] = char(FireKeyEntry);
-        m[1] = char(s);
-        m[2] = char(byteAt(fk, 3));   // fire period
-        m[3] = char(byteAt(fk, 2));   // fire time
-    }
-    return {m1, m2, m3, m4};
 }
 
 void MouseSettings::ui_12H_SetKeyMatrix(const QVariantList &src64)
@@ -282,20 +186,19 @@ void MouseSettings::ui_12H_SetKeyMatrix(const QVariantList &src64)
         }
     }
 
-    const QList<QByteArray> matrices = expandKeyMatrix(fromList(src64, MatrixBytes), fireKeys);
-    Hid_Thread *h = link();
+    // The buttons play what the mouse holds in the slots they name, so the macros this
+    // matrix binds go first, from their files.
+    Hid_Thread *h = writeLink();
     if (!h)
         return;
-    for (int i = 0; i < matrices.size(); ++i) {
-        QByteArray m = matrices.at(i);
-        h->hid_12H_SetKeyMatrix(reinterpret_cast<uchar *>(m.data()), uchar(i + 1));
-    }
+    MouseCommands::sendBoundMacros(h, src64, macroFamily(), warnBox());
+    MouseCommands::sendKeyMatrices(h, src64, fireKeys);
 }
 
 void MouseSettings::ui_12H_SetDefaultKeyMatrix(const QVariantList &src64, uint index)
 {
     QByteArray m = fromList(src64, MatrixBytes);
-    if (Hid_Thread *h = link())
+    if (Hid_Thread *h = writeLink())
         h->hid_12H_SetKeyMatrix(reinterpret_cast<uchar *>(m.data()), uchar((index + 1) & 0xFF));
 }
 
@@ -309,33 +212,7 @@ QVariantList MouseSettings::ui_92H_GetKeyMatrix()
 
 void MouseSettings::ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &name)
 {
-    const QString macroName = name.toString();
-    // A name that leaves the macro folder would read another file and overwrite the
-    // device slot with its content (or an empty macro); send nothing.
-    const QString path = MacroLibrary::pathFor(macroName);
-    if (path.isEmpty()) {
-        qDebug() << "ui_13H_SetMacroKey: refused macro name" << macroName;
-        return;
-    }
-    QList<uchar> bytes = view->macroIncode(view->loadMacroIni(macroName));
-    if (bytes.size() > MacroBytes)
-        UserDialogs::warning(nullptr, tr("MACRO"), tr("Out of memory,\nsome command line has been cut."),
-                             QMessageBox::Ok);
-    while (bytes.size() < 2)   // the coder always writes the play count; keep room for it
-        bytes.append(0);
-
-    const uint repeat = QSettings(path, QSettings::IniFormat)
-                            .value("config/repeat", 1)
-                            .toUInt();
-    bytes[0] = uchar((repeat >> 8) & 0xFF);
-    bytes[1] = uchar(repeat & 0xFF);
-
-    uchar buffer[MacroBytes] = {};
-    const int n = qMin(bytes.size(), MacroBytes);
-    for (int i = 0; i < n; ++i)
-        buffer[i] = bytes.at(i);
-    if (Hid_Thread *h = link())
-        h->hid_13H_SetMacroKey(uchar(macroId.toInt() & 0xFF), buffer);
+    MouseCommands::sendMacro(writeLink(), uchar(macroId.toInt() & 0xFF), name.toString(), macroFamily(), warnBox());
 }
 
 QVariantList MouseSettings::ui_93H_GetMacroKey(uchar macroId)
@@ -348,13 +225,13 @@ QVariantList MouseSettings::ui_93H_GetMacroKey(uchar macroId)
 
 void MouseSettings::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
 {
-    if (Hid_Thread *h = link())
+    if (Hid_Thread *h = writeLink())
         h->hid_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
 }
 
 void MouseSettings::ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index)
 {
-    if (Hid_Thread *h = link())
+    if (Hid_Thread *h = writeLink())
         h->hid_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4, index);
 }
 
@@ -386,14 +263,7 @@ void MouseSettings::setScrollPinSwap(bool isSwap)
 {
     if (QSettings *p = profile())
         p->setValue("keydefine_R5/scrollswap", isSwap);
-    Hid_Thread *h = link();
-    if (!h)
-        return;
-    uchar type = 0, option1 = 0, option2 = 0, rate = 0;
-    h->hid_83H_GetFunctionOption(type, option1, option2);
-    h->hid_81H_GetReportRate(rate);
-    option1 = uchar((option1 & ~ScrollSwapBit) | (isSwap ? ScrollSwapBit : 0));
-    h->hid_03H_SetFunctionOption(type, rate, option1, option2);
+    MouseCommands::sendScrollSwap(writeLink(), isSwap);
 }
 
 bool MouseSettings::getScrollPinSwap()
@@ -412,10 +282,11 @@ QVariant MouseSettings::getSensorType()
 
 bool MouseSettings::chkIsLogoLedWork()
 {
-    uchar option1 = 0, option2 = 0, option3 = 0;
-    Hid_Thread *h = link();
-    return h && h->hid_87H_GetLEDInstructFunction(0, option1, option2, option3) && option1 == 0;
+    bool works = false;
+    return MouseCommands::readLogoLedWorks(link(), &works) && works;
 }
+
+int MouseSettings::macroFamily() const { return view->macros ? view->macros->family() : view->deviceFamily(); }
 
 bool MouseSettings::getMsgAns_FoolProofing()
 {

@@ -2,6 +2,8 @@
 // Mouse device settings: QML values to command bytes, mirrored in the current profile.
 // Also holds the value conversions that the keyboard settings share.
 #pragma once
+#include "DeviceBytes.h"
+#include "MouseCommands.h"
 #include <QByteArray>
 #include <QObject>
 #include <QVariant>
@@ -11,19 +13,6 @@ class myQQuickView;
 class Hid_Thread;
 class QSettings;
 
-namespace DeviceBytes {
-// Element i becomes the low 8 bits of toInt(); the buffer is `size` bytes, zero-filled,
-// so missing elements stay 0 and surplus elements are ignored.
-QByteArray fromList(const QVariantList &list, int size);
-// One int per byte, in order.
-QVariantList toList(const uchar *bytes, int size);
-// Element i of a list, 0 when the list is shorter.
-QVariant element(const QVariantList &list, int i);
-// Low 8 bits of toUInt() of element i, 0 when missing.
-uchar byteAt(const QVariantList &list, int i);
-// A profile list value with every element replaced by its toUInt().
-QVariantList unsignedList(const QVariant &stored);
-}
 
 class MouseSettings : public QObject
 {
@@ -32,10 +21,14 @@ public:
     explicit MouseSettings(myQQuickView *view);
 
     // Sizes of the device's buffers.
-    static constexpr int MatrixBytes = 64;
-    static constexpr int MacroBytes = 128;
-    static constexpr int StageColorBytes = 24;
-    static constexpr int DpiBytes = 8;
+    static constexpr int MatrixBytes = MouseCommands::MatrixBytes;
+    static constexpr int MacroBytes = MouseCommands::MacroBytes;
+    static constexpr int StageColorBytes = MouseCommands::StageColorBytes;
+    static constexpr int DpiBytes = MouseCommands::DpiBytes;
+
+    // While held, the setters keep their values in the profile and send nothing: "ALL
+    // SAVE" lets every page store what it shows, then writes the whole profile at once.
+    void holdDeviceWrites(bool hold);
 
     void ui_01H_SetReportRate(uchar rate);
     QVariant ui_81H_GetReportRate();
@@ -72,15 +65,13 @@ public:
     void ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index);
     QVariantList ui_83H_GetKeyboardoption();
 
-    // Gun-loop expansion of a key matrix into the four device matrices (M1..M4).
-    // fireKeys holds the three fire-key lists [game, gun, fire time, fire period].
-    static QList<QByteArray> expandKeyMatrix(const QByteArray &m1, const QList<QVariantList> &fireKeys);
-    // Type 2 stage colours: eight colour numbers packed two per byte into bytes 0..3.
-    static void packStageColors(QByteArray &buffer);
-
 private:
     QSettings *profile() const;
-    Hid_Thread *link() const;
+    Hid_Thread *link() const;        // reads
+    Hid_Thread *writeLink() const;   // writes: none while held
+    int macroFamily() const;
+    static MouseCommands::Warn warnBox();
 
     myQQuickView *view;
+    bool holding = false;
 };

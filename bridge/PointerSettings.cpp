@@ -61,6 +61,11 @@ static QApplication *widgetApp() { return qobject_cast<QApplication *>(QCoreAppl
 void PointerSettings::setCursorSpeed(uint cursorSpeed)
 {
     writeStep("sensor/cursorSpeed_R5", cursorSpeed);
+    applyCursorSpeed(cursorSpeed);
+}
+
+void PointerSettings::applyCursorSpeed(uint cursorSpeed)
+{
     const int speed = hostCursorSpeed(cursorSpeed);
     PointerBackend *h = host();
     if (!h || !h->setMouseSpeed(speed))
@@ -70,6 +75,11 @@ void PointerSettings::setCursorSpeed(uint cursorSpeed)
 void PointerSettings::setVerticalScrollLines(uint lines)
 {
     writeStep("sensor/verticalScrollLines_R5", lines);
+    applyVerticalScrollLines(lines);
+}
+
+void PointerSettings::applyVerticalScrollLines(uint lines)
+{
     const int hostLines = hostScrollLines(lines);
     if (QApplication *app = widgetApp())
         app->setWheelScrollLines(hostLines);
@@ -81,6 +91,11 @@ void PointerSettings::setVerticalScrollLines(uint lines)
 void PointerSettings::setDoubleClickSpeed(uint speed)
 {
     writeStep("sensor/doubleClickSpeed_R5", speed);
+    applyDoubleClickSpeed(speed);
+}
+
+void PointerSettings::applyDoubleClickSpeed(uint speed)
+{
     const int ms = hostDoubleClickMs(speed);
     if (QApplication *app = widgetApp())
         app->setDoubleClickInterval(ms);

@@ -23,6 +23,12 @@ public:
     static int hostScrollLines(uint step);     // 1 .. 11
     static int hostDoubleClickMs(uint step);   // 900 .. 200
 
+    // The host side of the three setters alone, without storing the step: the profile
+    // writer applies a profile's steps this way.
+    void applyCursorSpeed(uint step);
+    void applyVerticalScrollLines(uint step);
+    void applyDoubleClickSpeed(uint step);
+
     void setAcceleration(bool acceleration);
     void setCursorSpeed(uint cursorSpeed);
     void setVerticalScrollLines(uint lines);

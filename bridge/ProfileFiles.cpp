@@ -122,6 +122,8 @@ QString ProfileFiles::profilePath(int index)
     return kSettingDir + QStringLiteral("p%1.bin").arg(index + 1);
 }
 
+QString ProfileFiles::factoryProfilePath() { return kProfileFactory; }
+
 // Keys a cut-off file lost are taken from the factory file (never the factory-only
 // default key matrices), so the pages do not read empty lists as all-zero keys.
 static void completeFromFactory(QSettings *target, const QString &factory)

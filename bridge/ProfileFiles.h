@@ -43,6 +43,7 @@ public:
     static void setFamilyOverrideForTests(int family);
 
     static QString profilePath(int index);   // "./modules/setting/p<index+1>.bin"
+    static QString factoryProfilePath();     // "./modules/setting/pD.bin"
 
     // Slot bodies (see view_files.cpp).
     void saveApConfig(const QVariantList &apConfigs);

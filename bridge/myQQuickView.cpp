@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // View construction, calls into the QML root, and the sound slots.
 #include "myQQuickView.h"
+#include "AllSave.h"
 #include "Hid_Thread.h"
 #include "InterfaceSounds.h"
 #include "KeyNames.h"
 #include "KeyboardSettings.h"
 #include "Localisation.h"
 #include "MacroLibrary.h"
+#include "MacroSlots.h"
 #include "MouseSettings.h"
 #include "PointerSettings.h"
 #include "ProfileFiles.h"
@@ -26,6 +28,10 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     pointer = new PointerSettings(this);
     mouse = new MouseSettings(this);
     keyboard = new KeyboardSettings(this);
+    macroSlots = new MacroSlots(this);
+    allSaver = new AllSave(this);
+    connect(allSaver, &AllSave::progress, this, &myQQuickView::allSaveProgress);
+    connect(allSaver, &AllSave::finished, this, &myQQuickView::allSaveFinished);
 }
 
 myQQuickView::~myQQuickView() = default;
@@ -58,6 +64,9 @@ void myQQuickView::runUI()
 {
     if (QObject *root = rootObject())
         QMetaObject::invokeMethod(root, "run", Qt::QueuedConnection);
+    // Macro files from before slots were kept apart across profiles may share a slot;
+    // the user hears of it once, when the window is up.
+    QMetaObject::invokeMethod(macroSlots, &MacroSlots::noticeCollisions, Qt::QueuedConnection);
 }
 
 // Sound slots: QML addresses the players by number; the sequencing lives in InterfaceSounds.

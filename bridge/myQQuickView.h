@@ -17,6 +17,8 @@ class Localisation;
 class PointerSettings;
 class MouseSettings;
 class KeyboardSettings;
+class MacroSlots;
+class AllSave;
 
 class myQQuickView : public QQuickWidget
 {
@@ -43,6 +45,8 @@ public:
     PointerSettings *pointer = nullptr;
     MouseSettings *mouse = nullptr;
     KeyboardSettings *keyboard = nullptr;
+    MacroSlots *macroSlots = nullptr;
+    AllSave *allSaver = nullptr;
 
 public slots:
     void syncFW();                                                     // 0
@@ -140,4 +144,22 @@ public slots:
     // effect triple (invalid when the profile has no such key).
     QVariant getLedPowerOn();                                          // 91
     QVariant getDefaultLedPowerOn();                                   // 92
+    // Added after the fixed table: what the mouse holds. The value codes of the sensor
+    // and colour pages come from the bridge; macro slots are chosen across all ten
+    // profiles; the macro page shows the memory a macro takes; "ALL SAVE" writes the
+    // whole current profile (the pages store first, their device writes held back).
+    QVariantList dpiMenuValues();                                      // 93
+    QVariantList dpiCodes(QVariantList values);                        // 94
+    QVariantList ledEffectBytes(int effectIndex, int brightnessStep, int speedStep, bool lightOn); // 95
+    int bindMacroSlot(QVariant name, int repeat, QVariantList matrix); // 96: slot 0-11, -1 when full
+    void releaseMacroSlots(QVariantList matrix);                       // 97
+    QVariantList macroBytesUsed(QStringList lines);                    // 98: [bytes, slot size]
+    void beginAllSave();                                               // 99
+    bool allSave();                                                    // 100: false while one runs
+
+signals:
+    // "ALL SAVE" under way: `done` of `total` settings written; then its outcome for the
+    // profile index it wrote.
+    void allSaveProgress(int done, int total);
+    void allSaveFinished(bool ok, int profile);
 };

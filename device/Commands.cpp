@@ -31,6 +31,8 @@ void Hid_Thread::runSet(const Cmd::Command &cmd, const Params &params, const uch
 {
     if (!waitLinkIdle()) {
         logBusy(cmd);
+        if (writeLogOpen)
+            writeLog.append({cmd.code, params[0], false, false});
         return;
     }
     const int length = cmd.bulk == Cmd::VariableBulk ? bulk : cmd.bulk;
@@ -45,6 +47,10 @@ void Hid_Thread::runSet(const Cmd::Command &cmd, const Params &params, const uch
     sendFuture.waitForFinished();
     handOver();
     sendFuture = QtConcurrent::run(QThreadPool::globalInstance(), this, &Hid_Thread::hidSend, length, cmd.ack);
+    if (writeLogOpen) {
+        writeLog.append({cmd.code, params[0], true, false});
+        writeLogPending.append({writeLog.size() - 1, sendFuture});
+    }
     if (cmd.pause)
         QThread::msleep(8);
 }

@@ -6,7 +6,9 @@
 #include "HandshakeOutcome.h"
 #include "LinkState.h"
 #include <QFuture>
+#include <QList>
 #include <QMutex>
+#include <QPair>
 #include <QThread>
 #include <array>
 #include <atomic>
@@ -42,6 +44,19 @@ public:
     void startWatch(uint index);
     void stopWatch();
     void watchLoop(uint index);
+
+    // What became of the write commands issued on the GUI thread while a log is open.
+    // A caller that must know what reached the device opens a log, sends through the
+    // usual slots (same bytes, same pauses) and closes it: closing waits for the last
+    // transfer, processing events meanwhile, and hands back one entry per command.
+    struct WriteOutcome {
+        uchar code;
+        uchar p1;     // first parameter: macro id, matrix index, colour type ...
+        bool sent;    // false: dropped because the link stayed busy
+        bool ok;      // the transfer ran to its end
+    };
+    void openWriteLog();
+    QList<WriteOutcome> closeWriteLog();
 
 public slots:
     // Framing and handshake
@@ -151,4 +166,8 @@ private:
     // Why the last open of the command interface failed (None after a good one); written
     // by the holder of the link, read by the handshake after its echo.
     std::atomic<DeviceFault> cmdOpenFault{DeviceFault::None};
+    // Write log (GUI thread only): the entries, and the transfers still to be awaited.
+    bool writeLogOpen = false;
+    QList<WriteOutcome> writeLog;
+    QList<QPair<int, QFuture<bool>>> writeLogPending;
 };

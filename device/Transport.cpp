@@ -8,6 +8,7 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <utility>
 #include <cstring>
 #include <hidapi.h>
 #include <vector>
@@ -152,6 +153,30 @@ bool Hid_Thread::hidRead(int length)
     if (scrambled)
         Framing::descramble(inReport + 1, code.data());
     return endTransfer(true);
+}
+
+void Hid_Thread::openWriteLog()
+{
+    writeLog.clear();
+    writeLogPending.clear();
+    writeLogOpen = true;
+}
+
+QList<Hid_Thread::WriteOutcome> Hid_Thread::closeWriteLog()
+{
+    writeLogOpen = false;
+    for (const auto &pending : qAsConst(writeLogPending)) {
+        const QFuture<bool> &transfer = pending.second;
+        // Every transfer ends by itself (its waits are bounded); the bound here only keeps
+        // a device that stalls a write from holding the caller for good.
+        for (int poll = 0; poll < 2 * LinkPolls && !transfer.isFinished(); ++poll) {
+            QThread::msleep(LinkPollMs);
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        }
+        writeLog[pending.first].ok = transfer.isFinished() && transfer.result();
+    }
+    writeLogPending.clear();
+    return std::exchange(writeLog, {});
 }
 
 void Hid_Thread::startWatch(uint index)

@@ -133,6 +133,15 @@ QtObject {
     function ui_93H_GetMacroKey(macroId) { return [] }
     function getLedPowerOn() { return true }
     function getDefaultLedPowerOn() { return true }
+    function dpiMenuValues() { return [0, 600, 800, 1000, 1200, 1600, 1800, 2000, 2500, 3000, 3200, 3500,
+                                       4000, 4500, 5000, 6000, 6400, 12000] }
+    function dpiCodes(values) { return [0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80] }
+    function ledEffectBytes(effectIndex, brightnessStep, speedStep, lightOn) { return [0, 0, 0] }
+    function bindMacroSlot(name, repeat, matrix) { return -1 }
+    function releaseMacroSlots(matrix) { }
+    function macroBytesUsed(lines) { return [4, 128] }
+    function beginAllSave() { }
+    function allSave() { return true }
 
     // ui_Ctl
     function onMinimize() { log("onMinimize", []) }

@@ -50,6 +50,8 @@ Item {
         _Page_Color.refreshUI()
         _Page_Sensor.initUI()
         ui_View.ui_02H_SetKeymatrix(0)
+        // The mouse keeps what it was given until "ALL SAVE"; the bottom strip says so.
+        downItem.profileShown(index)
     }
 
     onMsg_KB: {

@@ -35,25 +35,6 @@ Item {
         return Math.max(0, Math.min(7, toInt(v, fallback)))
     }
 
-    // Brightness byte: off (0) at step 0 or when the effect has no brightness.
-    function brightnessOption(enabled, step) {
-        return (!enabled || step === 0) ? 0 : 10 + 35 * step
-    }
-
-    // Speed byte by effect: a faster step gives a shorter period, each effect in its range.
-    function speedOption(enabled, effect, step) {
-        if (!enabled)
-            return 0
-        var slow = 7 - step
-        switch (effect) {
-        case 3: case 4: case 5: return Math.round(1 + slow * 9 / 7)
-        case 8: return Math.round(10 + slow * 10 / 7)
-        case 9: return Math.round(5 + slow * 10 / 7)
-        case 10: return Math.round(20 + slow * 10 / 7)
-        default: return 0
-        }
-    }
-
     function effectIndexFrom(v) {
         var n = toInt(v, 0)
         return (n >= 0 && n < effectStrings.length) ? n : 0
@@ -110,13 +91,9 @@ Item {
     function pageApply() {
         colorGroup.setTextInputFocus(false)
         var configs = [effectList.getCurIndex(), brightnessSlider.getCurIndex(), speedSlider.getCurIndex()]
-        if (lightOn) {
-            var option1 = brightnessOption(brightnessEnabled, brightnessSlider.getCurIndex())
-            var option2 = speedOption(speedEnabled, effectByte, speedSlider.getCurIndex())
-            ui_View.ui_0DH_SetRGBLedEffect(effectByte, option1, option2, configs)
-        } else {
-            ui_View.ui_0DH_SetRGBLedEffect(0, 0, 0, configs)
-        }
+        // The effect's bytes come from the bridge, which codes a stored profile the same way.
+        var bytes = ui_View.ledEffectBytes(configs[0], configs[1], configs[2], lightOn)
+        ui_View.ui_0DH_SetRGBLedEffect(bytes[0], bytes[1], bytes[2], configs)
     }
 
     function pageReset() {

@@ -194,29 +194,12 @@ Item {
     }
 
     // ---- macro slots ----
-    function getMacroIndexUsed() {
-        var used = []
-        for (var i = 0; i < 16; ++i) {
-            var r = record(i)
-            if (r[0] === 0x09 && r[3] === 0)
-                used.push(r[2] - 1)
-        }
-        return used
-    }
-
-    // Macros whose slot no key uses any more are marked as not on the device.
+    // The mouse's twelve slots serve all ten profiles, so the bridge keeps the books:
+    // macros whose slot no key of any profile (this one as shown) names are marked as
+    // not on the device.
     function refreshMacroIndex() {
         refreshMacroList()
-        var used = getMacroIndexUsed()
-        for (var i = 0; i < macroModel.count; ++i) {
-            var name = macroModel.get(i).textX
-            var cfg = ui_View.loadMacroIniConfig(name)
-            if (!cfg || cfg.length < 2)
-                continue
-            var slot = toInt(cfg[0], -1)
-            if (slot >= 0 && used.indexOf(slot) < 0)
-                ui_View.setMacroIniConfig(name, [-1, 1])
-        }
+        ui_View.releaseMacroSlots(_Model_KeyDefine_R5.toList64())
     }
 
     // Rebuilds the macro list from the macro folder, keeping the chosen macro chosen.
@@ -251,24 +234,13 @@ Item {
         var cfg = ui_View.loadMacroIniConfig(name)
         if (!cfg || cfg.length < 2)
             return
-        var slot = toInt(cfg[0], -1)
-        var repeat = repeatCount()
+        // A slot of its own across all profiles; none left: the bridge says so, and
+        // the key keeps no function and shows none.
+        var slot = ui_View.bindMacroSlot(name, repeatCount(), _Model_KeyDefine_R5.toList64())
         if (slot < 0 || slot >= macroSlots) {
-            var used = getMacroIndexUsed()
-            slot = -1
-            for (var s = 0; s < macroSlots; ++s) {
-                if (used.indexOf(s) < 0) {
-                    slot = s
-                    break
-                }
-            }
-            if (slot < 0) {
-                // All slots are taken: the key keeps no function, and shows none.
-                _menu_macro.setCurIndex(-1)
-                return
-            }
+            _menu_macro.setCurIndex(-1)
+            return
         }
-        ui_View.setMacroIniConfig(name, [slot, repeat])
         ui_View.ui_13H_SetMacroKey(slot + 1, name)
         _Model_KeyDefine_R5.setRecord(id, 0x09, rbtnCurIndex, slot + 1, 0)
     }

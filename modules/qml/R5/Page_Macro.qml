@@ -23,6 +23,11 @@ Item {
     readonly property int curFile: _fileList.lvItems.currentIndex
     readonly property int curAction: _actionList.lvItems.currentIndex
     readonly property bool hasFile: curFile >= 0 && curFile < fileModel.count
+    // Bytes the steps take in a slot of the mouse and the slot's size, from the bridge's
+    // coder; shown beside the steps so the limit is seen before the macro is bound.
+    property var memoryUse: [0, 0]
+    // Set while the steps are loaded one by one: counted once at the end.
+    property bool loadingSteps: false
 
     // ---- functions used by the mouse view ----
     function initUI() {
@@ -61,13 +66,23 @@ Item {
     function loadActions() {
         actionModel.clear()
         var name = currentName()
-        if (name === "")
+        if (name === "") {
+            refreshMemoryUse()
             return
+        }
         var lines = ui_View.loadMacroIni(name)
+        loadingSteps = true
         for (var i = 0; lines && i < lines.length; ++i) {
             var line = String(lines[i])
             actionModel.append({ textX: line.slice(0, -10), textR: line.slice(-10) })
         }
+        loadingSteps = false
+        refreshMemoryUse()
+    }
+
+    function refreshMemoryUse() {
+        var use = ui_View.macroBytesUsed(actionLines())
+        memoryUse = (use && use.length >= 2) ? [Number(use[0]), Number(use[1])] : [0, 0]
     }
 
     function actionLines() {
@@ -262,6 +277,13 @@ Item {
     ListModel { id: fileModel }
     ListModel { id: actionModel }
 
+    // Any change of the steps (load, record, insert, cut, paste) changes the memory use.
+    Connections {
+        target: actionModel
+        function onCountChanged() { if (!macroPage.loadingSteps) macroPage.refreshMemoryUse() }
+        function onDataChanged() { if (!macroPage.loadingSteps) macroPage.refreshMemoryUse() }
+    }
+
     // ---- layout ----
     Image {
         id: background
@@ -388,6 +410,23 @@ Item {
         height: 198
         color: "#80000000"
         mdItems: actionModel
+    }
+
+    Text {
+        id: memoryText
+        objectName: "macroMemory"
+        x: 468
+        y: _actionList.y + _actionList.height + 4
+        width: 141
+        horizontalAlignment: Text.AlignRight
+        visible: macroPage.hasFile && macroPage.memoryUse[1] > 0
+        text: String(globalSetting_stringList[159] === undefined ? "" : globalSetting_stringList[159])
+              .replace("%1", macroPage.memoryUse[0]).replace("%2", macroPage.memoryUse[1])
+        font.bold: true
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        // Over the limit the steps at the end are cut when the macro is bound.
+        color: macroPage.memoryUse[0] > macroPage.memoryUse[1] ? globalSetting_color : globalSetting_color_enable
     }
 
     // Edit tools: delete, cut, paste, copy

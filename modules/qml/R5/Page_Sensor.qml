@@ -16,9 +16,9 @@ Item {
     property bool isLogoLedWork: false
     property int dpiMAXStage: 8
 
-    // The value menu of sensor type 3; 0 ("×") switches a stage off.
-    readonly property var dpiMenuValues: [0, 600, 800, 1000, 1200, 1600, 1800, 2000, 2500, 3000,
-                                          3200, 3500, 4000, 4500, 5000, 6000, 6400, 12000]
+    // The value menu of sensor type 3 (from the bridge, which codes the values); 0 ("×")
+    // switches a stage off.
+    readonly property var dpiMenuValues: ui_View.dpiMenuValues()
     readonly property var rateCaptions: ["125 Hz", "250 Hz", "500 Hz", "1000 Hz"]
 
     // ---- pure helpers ----
@@ -27,19 +27,9 @@ Item {
         return isNaN(n) ? fallback : n
     }
 
-    // Device code of a stage value: hundreds of DPI for a menu value, 0x80 (off) otherwise.
-    function dpiCode(v) {
-        var n = Number(v)
-        if (n > 0 && dpiMenuValues.indexOf(n) >= 0)
-            return n / 100
-        return 0x80
-    }
-
+    // Device codes of the eight stage values, as the bridge codes them.
     function dpiCodes(values) {
-        var out = []
-        for (var i = 0; i < 8; ++i)
-            out.push(dpiCode(values[i]))
-        return out
+        return ui_View.dpiCodes(values)
     }
 
     // Report-rate list index of a device byte (0x08 125 Hz ... 0x01 1000 Hz).

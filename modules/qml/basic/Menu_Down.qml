@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Bottom strip with "ALL RESET" and "ALL SAVE"; each locks the interface for a moment
-// and then tells the pages, which connect to the two signals.
+// and then tells the pages, which connect to the two signals. "ALL SAVE" then writes the
+// whole profile to the mouse; the strip tells how far it got and what the mouse holds.
 import QtQuick 2.15
 import "../common"
 
@@ -12,8 +13,66 @@ Item {
     width: container.width + 18
     height: container.height + 18
 
+    // What the mouse holds: the profile it was last given whole (at start, the one shown
+    // then; -1 when a save broke off), the profile shown, and the last save's outcome.
+    property int heldProfile: 0
+    property int shownProfile: 0
+    property int savedProfile: -1
+    property bool lastSaveOk: false
+    property bool saving: false
+    property int savedSteps: 0
+    property int totalSteps: 0
+
+    function profileName(index) {
+        return "P" + (index < 9 ? "0" : "") + (index + 1)
+    }
+
+    // A caption of this strip with its number filled in.
+    function caption(n, a, b) {
+        var s = String(globalSetting_stringList[n] === undefined ? "" : globalSetting_stringList[n])
+        return s.replace("%1", a).replace("%2", b)
+    }
+
+    readonly property string statusText: {
+        if (saving)
+            return caption(156, savedSteps, totalSteps)
+        if (savedProfile >= 0 && savedProfile === shownProfile)
+            return caption(lastSaveOk ? 157 : 158, profileName(savedProfile))
+        if (heldProfile >= 0 && heldProfile !== shownProfile)
+            return caption(155, profileName(heldProfile))
+        return ""
+    }
+
+    // The mouse view switched to profile `index`, or reloaded the one shown from a file:
+    // then the mouse no longer holds what that profile holds.
+    function profileShown(index) {
+        if (index === shownProfile && index === heldProfile)
+            heldProfile = -1
+        shownProfile = index
+        savedProfile = -1
+    }
+
     // Images follow skin_No through their bindings; kept so the root can ask explicitly.
     function setSkin() {
+    }
+
+    Connections {
+        target: ui_View
+        ignoreUnknownSignals: true
+        function onAllSaveProgress(done, total) {
+            menuDown.saving = true
+            menuDown.savedSteps = done
+            menuDown.totalSteps = total
+            // The interface stays locked, and the strip shows how far the save is.
+            mainIten.setProtectUI(2000)
+        }
+        function onAllSaveFinished(ok, profile) {
+            menuDown.saving = false
+            menuDown.savedProfile = profile
+            menuDown.lastSaveOk = ok
+            menuDown.heldProfile = ok ? profile : -1
+            mainIten.setProtectUI(0)
+        }
     }
 
     // The strip is its container picture with a 9-pixel margin all round.
@@ -58,7 +117,10 @@ Item {
         source1: sourceApply1
         onClicked: {
             mainIten.setProtectUI(2000)
+            // The pages store what they show; the whole profile then goes to the mouse.
+            ui_View.beginAllSave()
             menuDown.btnTotalApplyClicked()
+            ui_View.allSave()
         }
     }
 
@@ -71,5 +133,19 @@ Item {
         font.family: globalSetting_fontFamily
         font.pixelSize: globalSetting_size
         color: btnSave.mouse.containsMouse ? globalSetting_color : globalSetting_color_enable
+    }
+
+    Text {
+        id: statusCaption
+        objectName: "mouseStatus"
+        anchors.right: btnReset.left
+        anchors.rightMargin: 24
+        anchors.verticalCenter: btnReset.verticalCenter
+        text: menuDown.statusText
+        font.bold: true
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        color: menuDown.saving || (menuDown.savedProfile >= 0 && !menuDown.lastSaveOk)
+               ? globalSetting_color : globalSetting_color_enable
     }
 }

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: MIT
+// Macro slots across the ten profiles (see MacroSlots.h). A key record names only a slot,
+// so a slot must mean one macro in every profile.
+#include "MacroSlots.h"
+#include "Localisation.h"
+#include "MacroLibrary.h"
+#include "MessageTexts.h"
+#include "ProfileFiles.h"
+#include "UserDialogs.h"
+#include "myQQuickView.h"
+#include <QSettings>
+#include <algorithm>
+
+namespace {
+constexpr int MouseFamily = 1;
+constexpr int MacroRecord = 0x09;
+
+int intAt(const QVariantList &list, int i) { return i < list.size() ? list.at(i).toInt() : 0; }
+}
+
+QMap<QString, int> MacroSlots::claims()
+{
+    QMap<QString, int> result;
+    for (const QString &file : MacroLibrary::fileNames()) {
+        const QString name = file.left(file.size() - 4);
+        const QString path = MacroLibrary::pathFor(name);
+        if (path.isEmpty())
+            continue;
+        QSettings s(path, QSettings::IniFormat);
+        const int index = s.value(QStringLiteral("config/index"), -1).toInt();
+        if (s.value(QStringLiteral("config/did"), -1).toInt() == MouseFamily && index >= 0 && index < Count)
+            result.insert(name, index);
+    }
+    return result;
+}
+
+QMap<int, QStringList> MacroSlots::collisions(const QMap<QString, int> &claims)
+{
+    QMap<int, QStringList> bySlot;
+    for (auto it = claims.cbegin(); it != claims.cend(); ++it)
+        bySlot[it.value()].append(it.key());
+    QMap<int, QStringList> result;
+    for (auto it = bySlot.cbegin(); it != bySlot.cend(); ++it)
+        if (it.value().size() > 1)
+            result.insert(it.key(), it.value());
+    return result;
+}
+
+QList<int> MacroSlots::namedBy(const QVariantList &matrix)
+{
+    QList<int> found;
+    for (int k = 0; k < 16; ++k) {
+        const int id = intAt(matrix, 4 * k + 2);
+        if (intAt(matrix, 4 * k) == MacroRecord && intAt(matrix, 4 * k + 3) == 0 && id >= 1 && id <= Count
+            && !found.contains(id - 1))
+            found.append(id - 1);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+QVariantList MacroSlots::storedMatrix(const QSettings &profile)
+{
+    QVariantList matrix;
+    for (int k = 0; k < 16; ++k) {
+        const QVariantList record = profile.value(QStringLiteral("keydefine_R5/%1").arg(k)).toList();
+        for (int i = 0; i < 4; ++i)
+            matrix.append(intAt(record, i));
+    }
+    return matrix;
+}
+
+int MacroSlots::choose(const QString &name, const QMap<QString, int> &claims, const QSet<int> &named)
+{
+    auto claimedByOther = [&](int slot) {
+        for (auto it = claims.cbegin(); it != claims.cend(); ++it)
+            if (it.value() == slot && it.key() != name)
+                return true;
+        return false;
+    };
+    const int held = claims.value(name, -1);
+    if (held >= 0 && !claimedByOther(held))
+        return held;
+    int stale = -1;
+    for (int slot = 0; slot < Count; ++slot) {
+        if (named.contains(slot))
+            continue;
+        if (!claimedByOther(slot))
+            return slot;
+        if (stale < 0)
+            stale = slot;
+    }
+    return stale;
+}
+
+QList<MacroSlots::Bound> MacroSlots::bound(const QVariantList &matrix, const QMap<QString, int> &claims,
+                                           QList<int> *unclear)
+{
+    QList<Bound> result;
+    for (int slot : namedBy(matrix)) {
+        const QStringList names = claims.keys(slot);
+        if (names.size() == 1)
+            result.append({slot, names.first()});
+        else if (names.size() > 1 && unclear)
+            unclear->append(slot);
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------------------
+
+MacroSlots::MacroSlots(myQQuickView *view) : QObject(view), view(view) {}
+
+QSet<int> MacroSlots::namedEverywhere(const QVariantList &matrix) const
+{
+    QSet<int> named;
+    const int current = view->files ? view->files->currentIndex() : -1;
+    for (int p = 0; p < ProfileCount; ++p) {
+        QSettings *profile = view->files ? view->files->profile(p) : nullptr;
+        const QVariantList m = p == current ? matrix : (profile ? storedMatrix(*profile) : QVariantList());
+        for (int slot : namedBy(m))
+            named.insert(slot);
+    }
+    return named;
+}
+
+int MacroSlots::bind(const QString &name, int repeat, const QVariantList &matrix)
+{
+    if (MacroLibrary::pathFor(name).isEmpty())
+        return -1;
+    const QMap<QString, int> all = claims();
+    const QSet<int> named = namedEverywhere(matrix);
+    const int slot = choose(name, all, named);
+    if (slot < 0) {
+        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(4)),
+                             view->lang->message(MessageTexts::MacroSlotsFull).arg(Count), QMessageBox::Ok);
+        return -1;
+    }
+    // A claim on a slot no key names is stale: its macro is on no button any more.
+    for (const QString &other : all.keys(slot))
+        if (other != name)
+            view->macros->setMacroIniConfig(other, {-1, 1});
+    view->macros->setMacroIniConfig(name, {slot, repeat});
+    return slot;
+}
+
+void MacroSlots::release(const QVariantList &matrix)
+{
+    const QMap<QString, int> all = claims();
+    const QMap<int, QStringList> shared = collisions(all);
+    const QSet<int> named = namedEverywhere(matrix);
+    for (auto it = all.cbegin(); it != all.cend(); ++it)
+        if (!named.contains(it.value()) && !shared.contains(it.value()))
+            view->macros->setMacroIniConfig(it.key(), {-1, 1});
+}
+
+void MacroSlots::noticeCollisions()
+{
+    if (noticed)
+        return;
+    noticed = true;
+    const QMap<int, QStringList> shared = collisions(claims());
+    if (shared.isEmpty())
+        return;
+    QStringList lines;
+    for (auto it = shared.cbegin(); it != shared.cend(); ++it) {
+        QStringList quoted;
+        for (const QString &n : it.value())
+            quoted.append(QStringLiteral("\"%1\"").arg(n));
+        lines.append(view->lang->message(MessageTexts::MacroSlotShared).arg(it.key() + 1).arg(quoted.join(QStringLiteral(", "))));
+    }
+    UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(4)),
+                         view->lang->message(MessageTexts::MacroSlotsShared).arg(lines.join(QLatin1Char('\n'))),
+                         QMessageBox::Ok);
+}
