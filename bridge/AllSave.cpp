@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // "ALL SAVE" of the bottom strip (see AllSave.h).
 #include "AllSave.h"
+#include "Hid_Thread.h"
 #include "Localisation.h"
 #include "MessageTexts.h"
 #include "MouseSettings.h"
@@ -13,11 +14,20 @@
 
 AllSave::AllSave(myQQuickView *view) : QObject(view), view(view) {}
 
-void AllSave::begin()
+bool AllSave::begin()
 {
+    if (running)
+        return false;
+    if (!view->hid || !view->hid->commandInterfaceOpens()) {
+        emit finished(false, view->files ? view->files->currentIndex() : 0);
+        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(4)),
+                             view->lang->message(MessageTexts::AllSaveNoMouse), QMessageBox::Ok);
+        return false;
+    }
     view->mouse->holdDeviceWrites(true);
     // Never left held: a page that fails half way must not silence the mouse for good.
     QTimer::singleShot(0, this, [this] { view->mouse->holdDeviceWrites(false); });
+    return true;
 }
 
 bool AllSave::start()

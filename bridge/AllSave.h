@@ -15,8 +15,10 @@ public:
     explicit AllSave(myQQuickView *view);
 
     // The pages are about to store their values: hold their device writes (until
-    // start(), or the next pass of the event loop at the latest).
-    void begin();
+    // start(), or the next pass of the event loop at the latest). False, after telling
+    // the user, when the mouse cannot be reached: then nothing is to be stored or sent,
+    // so no file changes.
+    bool begin();
     // Writes the current profile to the mouse from the event loop; false while a run
     // is still going.
     bool start();

@@ -154,7 +154,7 @@ public slots:
     int bindMacroSlot(QVariant name, int repeat, QVariantList matrix); // 96: slot 0-11, -1 when full
     void releaseMacroSlots(QVariantList matrix);                       // 97
     QVariantList macroBytesUsed(QStringList lines);                    // 98: [bytes, slot size]
-    void beginAllSave();                                               // 99
+    bool beginAllSave();                                               // 99: false: no mouse, nothing to do
     bool allSave();                                                    // 100: false while one runs
 
 signals:

@@ -38,5 +38,5 @@ QVariantList myQQuickView::macroBytesUsed(QStringList lines)
     return {coded.size(), keyboardFamily ? KeyboardSettings::MacroBytes : MouseCommands::MacroBytes};
 }
 
-void myQQuickView::beginAllSave() { allSaver->begin(); }
+bool myQQuickView::beginAllSave() { return allSaver->begin(); }
 bool myQQuickView::allSave() { return allSaver->start(); }

@@ -57,6 +57,9 @@ public:
     };
     void openWriteLog();
     QList<WriteOutcome> closeWriteLog();
+    // Whether the command interface of the current entry opens now (no report is sent);
+    // false in demo mode or when the link stays busy.
+    bool commandInterfaceOpens();
 
 public slots:
     // Framing and handshake

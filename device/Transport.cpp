@@ -179,6 +179,15 @@ QList<Hid_Thread::WriteOutcome> Hid_Thread::closeWriteLog()
     return std::exchange(writeLog, {});
 }
 
+bool Hid_Thread::commandInterfaceOpens()
+{
+    if (demoMode.load() || !waitLinkIdle())
+        return false;
+    const bool opens = openCmdDevice(curDevice.load()) != nullptr;
+    endTransfer(opens);
+    return opens;
+}
+
 void Hid_Thread::startWatch(uint index)
 {
     watchRunning.store(false);

@@ -126,12 +126,13 @@ void tst_pages_color::effectOptionsLightOffColoursAndReset()
         expected.replace(6, 3, bytes({255, 5, 0}));
         QCOMPARE(c.bulk.left(24), expected);
         QCOMPARE(findItem(group, QStringLiteral("gField"))->property("text").toString(), QStringLiteral("5"));
-        // Typing into a field and dropping the focus by a press on the background commits it.
+        // Typing into a field and dropping the focus by a press on the background (the bottom
+        // strip beside its buttons; "ALL SAVE" sits at x 476) commits it.
         QQuickItem *bField = findItem(group, QStringLiteral("bField"));
         QVERIFY(scene.click(bField));
         QTest::keyClick(scene.view, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(scene.view, QStringLiteral("99"));
-        QVERIFY(scene.clickAt(scene.item(QStringLiteral("dragArea")), 500, 580));
+        QVERIFY(scene.clickAt(scene.item(QStringLiteral("dragArea")), 200, 575));
         QVERIFY(waitForCommands(0x10, 2));
         expected.replace(6, 3, bytes({255, 5, 99}));
         QCOMPARE(commandsWithCode(0x10).last().bulk.left(24), expected);

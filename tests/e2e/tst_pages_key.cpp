@@ -155,8 +155,10 @@ private slots:
         QVERIFY(run.scenarioDone);
     }
 
-    // Twelve slots in use: a thirteenth macro leaves the key's record zero and is not sent.
-    void thirteenthMacroLeavesRecordZero()
+    // Twelve slots in use: a thirteenth macro is refused with a warning naming the limit,
+    // the key's record stays zero and nothing is sent for it. Apply then sends the twelve
+    // bound macros, each once in slot order, before the matrix.
+    void thirteenthMacroWarnsAndLeavesRecordZero()
     {
         run.prepare(2);
         const QList<int> keys{0, 1, 2, 3, 4, 5, 6, 7, 9, 10, 11, 14};
@@ -166,6 +168,11 @@ private slots:
             writeKeydefine(run.folder, 1, keys.at(s), {9, 0, s + 1, 0});
         }
         writeMacro(run.folder, "Macro. 013", macroA, -1, 1);
+        QList<DialogRequest> asked;
+        run.dialogs = [&](const DialogRequest &r) {
+            asked << r;
+            return DialogAnswer{};
+        };
         int macroCommandsBefore = -1;
         run.scenario = [&](Scene &s) {
             QVERIFY(chooseKey(s, 15));
@@ -173,15 +180,25 @@ private slots:
             QVERIFY(s.choose("_menu_function", fnMacro));
             macroCommandsBefore = commandCodes().count(0x13);
             QVERIFY(s.choose("_menu_macro", 12));
+            QCOMPARE(asked.size(), 1);
+            QCOMPARE(asked.at(0).kind, DialogRequest::Warning);
+            QVERIFY2(asked.at(0).text.contains("at most 12 macros"), qPrintable(asked.at(0).text));
             QCOMPARE(s.record(15), list4(0, 0, 0, 0));
             QCOMPARE(s.current("_menu_macro"), -1);
             QCOMPARE(macroConfig("Macro. 013"), (QList<int>{-1, 1}));
+            QCOMPARE(commandCodes().count(0x13), macroCommandsBefore);
             QVERIFY(applyAndWait(s, 15, bytes({0, 0, 0, 0})));
         };
         run.start();
         QVERIFY(run.scenarioDone);
-        QCOMPARE(commandCodes().count(0x13), macroCommandsBefore);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(deviceMatrix(0).mid(4 * 14, 4), bytes({9, 0, 12, 0}));
+        QList<int> ids;
+        for (const Command &c : commandsWithCode(0x13).mid(macroCommandsBefore))
+            ids << c.p(1);
+        QCOMPARE(ids, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+        QCOMPARE(asked.size(), 1);
     }
 
     // The only left button: a new function asks first; declining keeps the record and

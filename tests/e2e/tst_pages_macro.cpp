@@ -256,6 +256,43 @@ private slots:
         run.start();
         QVERIFY(run.scenarioDone);
     }
+
+    // Beside the steps the page shows how much of a mouse macro slot they take, counted
+    // by the bridge's coder as the steps change; past the limit the figure is highlighted.
+    void memoryUseShownWhileEditing()
+    {
+        run.prepare(2);
+        QStringList longLines;
+        for (int i = 0; i < 100; ++i)
+            longLines << down("A") << up("A");
+        writeMacro(run.folder, "Long", longLines);
+        run.scenario = [&](Scene &s) {
+            QVERIFY(s.openPage(1));
+            QQuickItem *memory = s.item("macroMemory");
+            QVERIFY(!memory->isVisible());                                 // no macro chosen
+            QVERIFY(s.click("btnMacroAdd"));
+            QVERIFY(memory->isVisible());
+            QCOMPARE(memory->property("text").toString(), QString("4 / 128 BYTES"));   // count and end mark
+            QVERIFY(s.click("btnRecord"));
+            s.key(0x04, true);
+            s.key(0x04, false);
+            QVERIFY(QTest::qWaitFor([&] { return memory->property("text").toString() == "8 / 128 BYTES"; }, 3000));
+            QVERIFY(s.click("btnStop"));
+            // A pause of 2 s after a key takes two bytes of its own.
+            QVERIFY(s.typeInto("_input_delay", "2000"));
+            QVERIFY(s.click("btnAddDelay"));
+            QCOMPARE(memory->property("text").toString(), QString("10 / 128 BYTES"));
+            QCOMPARE(memory->property("color").value<QColor>(),
+                     s.root->property("globalSetting_color_enable").value<QColor>());
+
+            QVERIFY(s.click(fileEntry(s, 0)));                             // "Long"
+            QCOMPARE(shownLines(s).size(), 200);
+            QCOMPARE(memory->property("text").toString(), QString("404 / 128 BYTES"));
+            QCOMPARE(memory->property("color").value<QColor>(), s.root->property("globalSetting_color").value<QColor>());
+        };
+        run.start();
+        QVERIFY(run.scenarioDone);
+    }
 };
 
 QTEST_MAIN(tst_pages_macro)

@@ -140,7 +140,7 @@ QtObject {
     function bindMacroSlot(name, repeat, matrix) { return -1 }
     function releaseMacroSlots(matrix) { }
     function macroBytesUsed(lines) { return [4, 128] }
-    function beginAllSave() { }
+    function beginAllSave() { return true }
     function allSave() { return true }
 
     // ui_Ctl

@@ -83,7 +83,7 @@ Item {
             compare(root.globalSetting_stringList[2], "循环")
             // Entries the language file lacks stay readable.
             compare(root.globalSetting_stringList[113], "ALL RESET")
-            compare(root.globalSetting_stringList.length, 141)
+            compare(root.globalSetting_stringList.length, 163)
             compare(root.globalSetting_fontFamily, "Noto Sans CJK SC")
             // "false" read back from the file is false.
             verify(!root.isCustomBackground)

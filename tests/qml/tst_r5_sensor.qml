@@ -87,9 +87,9 @@ ControlScene {
         }
 
         function test_dpi_menu_and_codes_come_from_the_bridge() {
+            page.initUI()
             compare(page.dpiMenuValues, [0, 600, 1600, 12000])
             compare(page.dpiCodes([600, "1600"]), ["c600", "c1600"])
-            page.initUI()
             ui_View.clear()
             page.sendDpi()
             compare(ui_View.calls, ["11H 8 c1000,c2000,c4000,c8000,c0,c0,c0,c0 1000,2000,4000,8000,0,0,0,0"])

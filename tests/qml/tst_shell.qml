@@ -48,7 +48,7 @@ Item {
             compare(root.globalSetting_color, Qt.rgba(0, 1, 1, 1))
             compare(root.globalSetting_color_disable.a, 128 / 255)
             compare(root.globalSetting_fontFamily, "Arial")
-            compare(root.globalSetting_stringList.length, 141)
+            compare(root.globalSetting_stringList.length, 163)
             compare(root.globalSetting_stringList[0], "Arial")
             compare(root.globalSetting_stringList[1], "OPTIONS")
             compare(root.globalSetting_stringList[25], "ROTATION")

@@ -92,7 +92,9 @@ class tst_devset_allsave : public QObject
     {
         QSignalSpy finished(rig.view.get(), &myQQuickView::allSaveFinished);
         QSignalSpy steps(rig.view.get(), &myQQuickView::allSaveProgress);
-        rig.view->beginAllSave();
+        // Without a mouse "ALL SAVE" stops before the pages store anything.
+        if (!rig.view->beginAllSave())
+            return finished.size() == 1 && finished.at(0).at(0).toBool();
         if (!rig.view->allSave())
             return false;
         if (!finished.wait(20000))
@@ -170,7 +172,8 @@ private slots:
         QCOMPARE(QSettings("./modules/macro/Alpha.bin", QSettings::IniFormat).value("config/index").toInt(), 0);
     }
 
-    // With the mouse unplugged nothing reaches it: one box says so, no file changes.
+    // With the mouse unplugged nothing reaches it: one box says so, nothing is sent and
+    // no file changes.
     void mouseGoneIsToldOnceAndNoFileChanges()
     {
         startWithFullProfile();
@@ -186,6 +189,7 @@ private slots:
         QCOMPARE(rig.dialogs->requests.size(), 1);
         QCOMPARE(rig.dialogs->requests[0].kind, DialogRequest::Warning);
         QVERIFY(rig.dialogs->requests[0].text.startsWith("The mouse did not answer"));
+        QVERIFY(sim::received(sim::Family::Mouse).empty());
         rig.view->files->profile(0)->sync();
         for (int i = 0; i < files.size(); ++i)
             QCOMPARE(fileBytes(files.at(i)), before.at(i));

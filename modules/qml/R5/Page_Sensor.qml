@@ -16,9 +16,9 @@ Item {
     property bool isLogoLedWork: false
     property int dpiMAXStage: 8
 
-    // The value menu of sensor type 3 (from the bridge, which codes the values); 0 ("×")
-    // switches a stage off.
-    readonly property var dpiMenuValues: ui_View.dpiMenuValues()
+    // The value menu of sensor type 3, from the bridge, which codes the values (read by
+    // initUI()); 0 ("×") switches a stage off.
+    property var dpiMenuValues: []
     readonly property var rateCaptions: ["125 Hz", "250 Hz", "500 Hz", "1000 Hz"]
 
     // ---- pure helpers ----
@@ -80,6 +80,7 @@ Item {
 
     function initUI() {
         sensorType = 3
+        dpiMenuValues = ui_View.dpiMenuValues()
         isLogoLedWork = ui_View.chkIsLogoLedWork()
         // The device counts 1 to 8 stages; anything else is read as the full eight.
         var stages = toInt(ui_View.ui_91H_SyncDPI(), 8)

@@ -57,7 +57,8 @@ Item {
     }
 
     Connections {
-        target: ui_View
+        // The bridge is published once the scene is loaded.
+        target: typeof ui_View === "undefined" ? null : ui_View
         ignoreUnknownSignals: true
         function onAllSaveProgress(done, total) {
             menuDown.saving = true
@@ -118,7 +119,9 @@ Item {
         onClicked: {
             mainIten.setProtectUI(2000)
             // The pages store what they show; the whole profile then goes to the mouse.
-            ui_View.beginAllSave()
+            // Without a mouse nothing is stored or sent (the bridge has said so).
+            if (!ui_View.beginAllSave())
+                return
             menuDown.btnTotalApplyClicked()
             ui_View.allSave()
         }
