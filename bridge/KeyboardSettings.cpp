@@ -4,7 +4,7 @@
 #include "KeyboardSettings.h"
 #include "Hid_Thread.h"
 #include "MacroLibrary.h"
-#include "MouseSettings.h"
+#include "DeviceBytes.h"
 #include "ProfileFiles.h"
 #include "UserDialogs.h"
 #include "myQQuickView.h"

@@ -17,7 +17,6 @@ namespace {
 const char *const KeyPrefix = "keydefine_R5/";
 constexpr uchar RecoilOnBit = 0x08;
 const char *const LedPowerKey = "color_R5/ledPower";
-const char *const FactoryProfile = "./modules/setting/pD.bin";
 
 // A stored on/off flag, or an invalid value when the key is missing.
 QVariant ledPowerIn(const QSettings &s)
@@ -149,7 +148,7 @@ QVariant MouseSettings::getLedPowerOn()
 
 QVariant MouseSettings::getDefaultLedPowerOn()
 {
-    return ledPowerIn(QSettings(FactoryProfile, QSettings::IniFormat));
+    return ledPowerIn(QSettings(ProfileFiles::factoryProfilePath(), QSettings::IniFormat));
 }
 
 QVariantList MouseSettings::ui_8DH_GetRGBLedEffect()

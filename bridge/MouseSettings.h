@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Mouse device settings: QML values to command bytes, mirrored in the current profile.
-// Also holds the value conversions that the keyboard settings share.
+// Mouse device settings: QML values stored in the current profile, then sent through the
+// mouse commands (MouseCommands.h) that the profile writer uses as well.
 #pragma once
 #include "DeviceBytes.h"
 #include "MouseCommands.h"

@@ -108,6 +108,19 @@ class tst_devset_allsave : public QObject
 private slots:
     void cleanup() { rig.stop(); }
 
+    // The slots of this work come after the table and the two light slots, in this order.
+    void slotsAppendedAfterTheTable()
+    {
+        const QMetaObject &mo = myQQuickView::staticMetaObject;
+        const int last = mo.indexOfSlot("getDefaultLedPowerOn()");
+        QVERIFY(last >= 0);
+        const char *appended[] = {"dpiMenuValues()", "dpiCodes(QVariantList)", "ledEffectBytes(int,int,int,bool)",
+                                  "bindMacroSlot(QVariant,int,QVariantList)", "releaseMacroSlots(QVariantList)",
+                                  "macroBytesUsed(QStringList)", "beginAllSave()", "allSave()"};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(mo.indexOfSlot(appended[i]), last + 1 + i);
+    }
+
     // The one order of the whole sequence, each command as its page sends it: report
     // rate, DPI set (after reading the stage count), current stage, indicator colours in
     // the form the mouse asks for, lighting colours and effect, the bound macros in slot
