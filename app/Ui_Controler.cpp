@@ -36,7 +36,9 @@ void Ui_Controler::setupUi(Widget *w)
     w->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     w->setWindowOpacity(1.0);
     w->setAttribute(Qt::WA_TranslucentBackground);
-    w->setStyleSheet(QStringLiteral("background:transparent;"));
+    // Only the window itself: an unqualified rule would cascade into every dialog parented
+    // to it and leave file dialogs black and unreadable.
+    w->setStyleSheet(QStringLiteral("#%1 { background: transparent; }").arg(w->objectName()));
 
     view = new myQQuickView(w);
     view->setObjectName(QStringLiteral("ui_View"));

@@ -190,7 +190,8 @@ void MacroLibrary::saveMacroIniToFile(const QString &name)
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     const QString target = UserDialogs::getSaveFileName(
-        view, tr("Save File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
+        view, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name + QStringLiteral(".mc")),
+        tr("Macro(*.mc)"));
     if (target.isEmpty())
         return;
     QByteArray bytes;
@@ -204,7 +205,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     if (path.isEmpty())
         return;
     const QString source = UserDialogs::getOpenFileName(
-        view, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
+        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
     if (source.isEmpty() || !QFileInfo(path).isFile())
         return;
     QByteArray bytes;

@@ -260,8 +260,7 @@ bool ProfileFiles::getIsSkinShow() const
 QString ProfileFiles::getCustomFilePath()
 {
     const QString path = UserDialogs::getOpenFileName(
-        view, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-        tr("Image Files(*.png)"));
+        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::PicturesLocation), tr("Image Files(*.png)"));
     if (path.isEmpty())
         return QString();
     QFile f(path);
@@ -352,9 +351,10 @@ void ProfileFiles::saveProfile(int profile)
 {
     if (profile < 0 || profile >= kProfileCount)
         return;
+    // Offered under the name the profile menu shows ("P03.pf").
+    const QString name = QStringLiteral("P%1.pf").arg(profile + 1, 2, 10, QLatin1Char('0'));
     const QString target = UserDialogs::getSaveFileName(
-        view, tr("Save File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-        tr("Profile(*.pf)"));
+        view, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name), tr("Profile(*.pf)"));
     if (target.isEmpty())
         return;
     // The export should hold the latest edits, not only what the event loop flushed.
@@ -370,8 +370,7 @@ void ProfileFiles::loadProfile(int profile)
     if (profile < 0 || profile >= kProfileCount)
         return;
     const QString source = UserDialogs::getOpenFileName(
-        view, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::DesktopLocation),
-        tr("Profile(*.pf)"));
+        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Profile(*.pf)"));
     if (source.isEmpty())
         return;
     QByteArray bytes;

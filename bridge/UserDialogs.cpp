@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Native dialogs behind a replaceable responder (see UserDialogs.h).
 #include "UserDialogs.h"
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 
 namespace {
@@ -12,6 +14,14 @@ UserDialogs::Responder &responder()
 }
 
 void UserDialogs::setResponder(Responder r) { responder() = std::move(r); }
+
+QString UserDialogs::startPath(QStandardPaths::StandardLocation where, const QString &defaultName)
+{
+    QString folder = QStandardPaths::writableLocation(where);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return defaultName.isEmpty() ? folder : QDir(folder).filePath(defaultName);
+}
 
 QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {

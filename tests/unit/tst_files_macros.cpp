@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(rig.dialogs->requests.size(), 1);
         QCOMPARE(rig.dialogs->requests[0].caption, QString("Save File"));
         QCOMPARE(rig.dialogs->requests[0].filter, QString("Macro(*.mc)"));
-        QCOMPARE(rig.dialogs->requests[0].text, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(rig.dialogs->requests[0].text, UserDialogs::startPath(QStandardPaths::DesktopLocation, name + ".mc"));
         QCOMPARE(FilesRig::read(target), FilesRig::read(kDir + name + ".bin"));
 
         rig.view->saveMacroIniToFile("Missing");   // no file: no dialog

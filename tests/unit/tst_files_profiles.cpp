@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(rig.dialogs->requests[0].kind, DialogRequest::OpenFile);
         QCOMPARE(rig.dialogs->requests[0].caption, QString("Open File"));
         QCOMPARE(rig.dialogs->requests[0].filter, QString("Profile(*.pf)"));
-        QCOMPARE(rig.dialogs->requests[0].text, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(rig.dialogs->requests[0].text, UserDialogs::startPath(QStandardPaths::DesktopLocation));
 
         const auto after = FilesRig::snapshot();
         for (auto it = before.cbegin(); it != before.cend(); ++it)
@@ -374,7 +374,7 @@ private slots:
         QCOMPARE(rig.view->getCustomFilePath(), QString());   // cancelled
         QCOMPARE(rig.dialogs->requests.last().caption, QString("Open File"));
         QCOMPARE(rig.dialogs->requests.last().filter, QString("Image Files(*.png)"));
-        QCOMPARE(rig.dialogs->requests.last().text, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+        QCOMPARE(rig.dialogs->requests.last().text, UserDialogs::startPath(QStandardPaths::PicturesLocation));
 
         const QString missing = rig.dir->path() + "/gone.png";
         rig.dialogs->fileNames << missing;
