@@ -35,7 +35,9 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
         QCOMPARE(dpi->property("currentIndex").toInt(), 1);
         sim::clearReceived();
 
-        // Stage 2 switched off ("×"): code 0x80; the others are hundreds of DPI.
+        // Stage 2, the current one, switched off ("×"): code 0x80, the others are hundreds
+        // of DPI; the current stage moves to the nearest stage that is on (the lower one of
+        // two as near) and the mouse and the profile follow at once.
         QQuickItem *cell1 = findItem(dpi, QStringLiteral("cell1"));
         QVERIFY(scene.click(findItem(cell1, QStringLiteral("arrowArea"))));
         QVERIFY(QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1.0; }, 3000));
@@ -49,6 +51,11 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
         QCOMPARE(findItem(cell1, QStringLiteral("valueText"))->property("text").toString(), QStringLiteral("×"));
         // MouseArea's own switch, not the item's inherited one.
         QVERIFY(!findItem(cell1, QStringLiteral("cellArea"))->property("enabled").toBool());
+        QVERIFY(waitForCommands(0x0B, 1));
+        QCOMPARE(int(commandsWithCode(0x0B).last().p(1)), 1);
+        QCOMPARE(dpi->property("currentIndex").toInt(), 0);
+        QCOMPARE(scene.view->ui_8BH_GetCurrentDPIStage().toInt(), 1);
+        QVERIFY(commandCodes().lastIndexOf(0x11) < commandCodes().lastIndexOf(0x0B));   // stages first
 
         // The largest menu value on stage 6.
         QVERIFY(QTest::qWaitFor([&] { return !menu->isVisible(); }, 3000));
@@ -60,20 +67,31 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
         QCOMPARE(sim::mouseSnapshot().dpiSet[5], uint8_t(120));
         heldInProfile = scene.view->ui_91H_GetDPISet();
 
+        // An open value menu goes away on a press elsewhere in the window; the control
+        // pressed still takes the click.
+        QVERIFY(QTest::qWaitFor([&] { return !menu->isVisible(); }, 3000));
+        QVERIFY(scene.click(findItem(findItem(dpi, QStringLiteral("cell6")), QStringLiteral("arrowArea"))));
+        QVERIFY(QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1.0; }, 3000));
+        QQuickItem *cursorStrip = findItem(findItem(page, QStringLiteral("cursorSlider")), QStringLiteral("strip"));
+        QVERIFY(scene.clickAt(cursorStrip, 1, cursorStrip->height() / 2));
+        QVERIFY(QTest::qWaitFor([&] { return !menu->isVisible(); }, 3000));
+        QCOMPARE(dpi->property("currentMenuIndex").toInt(), -1);
+        QCOMPARE(findItem(page, QStringLiteral("cursorSlider"))->property("currentIndex").toInt(), 0);
+
         // Eight-colour mode: the fixed strip instead of bar and fields; stage 2 takes colour 7.
         QQuickItem *indicator = findItem(page, QStringLiteral("indicatorGroup"));
         QVERIFY(findItem(page, QStringLiteral("fixedColors"))->isVisible());
         QVERIFY(!findItem(indicator, QStringLiteral("colorBar"))->isVisible());
         QVERIFY(!findItem(indicator, QStringLiteral("rgbFields"))->isVisible());
-        QCOMPARE(indicator->property("currentIndex").toInt(), 1);
+        QCOMPARE(indicator->property("currentIndex").toInt(), 0);   // follows the moved stage
         QVERIFY(scene.click(findItem(page, QStringLiteral("fixedColor7"))));
         QVERIFY(waitForCommands(0x10, 1));
         c = commandsWithCode(0x10).last();
         QCOMPARE(int(c.p(1)), 2);
         QCOMPARE(int(c.p(2)), 4);
-        // Factory ids 0,2,1,3,5,4,6,7 with stage 2 now 7, two per byte, low nibble first.
-        QCOMPARE(c.bulk.left(4), bytes({0x70, 0x31, 0x45, 0x76}));
-        QVERIFY(commandsWithCode(0x0B).isEmpty());   // the current stage waits for apply
+        // Factory ids 0,2,1,3,5,4,6,7 with stage 1 now 7, two per byte, low nibble first.
+        QCOMPARE(c.bulk.left(4), bytes({0x27, 0x31, 0x45, 0x76}));
+        QCOMPARE(commandsWithCode(0x0B).size(), 1);   // a chosen stage waits for apply
     };
     run.start();
     QVERIFY(run.scenarioDone);
@@ -84,7 +102,8 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
     QCOMPARE(toInts(heldInProfile), expected);
     QSettings p1(run.folder + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
     QCOMPARE(toInts(p1.value(QStringLiteral("sensor/dpi_R5"))), expected);
-    QCOMPARE(toInts(p1.value(QStringLiteral("color_R5/type2"))), (QList<int>{0, 7, 1, 3, 5, 4, 6, 7}));
+    QCOMPARE(toInts(p1.value(QStringLiteral("color_R5/type2"))), (QList<int>{7, 2, 1, 3, 5, 4, 6, 7}));
+    QCOMPARE(p1.value(QStringLiteral("sensor/stage_R5")).toInt(), 1);
 }
 
 // A device with five stages and a free-RGB indicator light.
@@ -218,10 +237,11 @@ void tst_pages_sensor::storedEdgesResetAndApply()
         QCOMPARE(run.pointer->calls[2].args, QList<int>{550});
         QCOMPARE(scene.view->getCursorSpeed(), 5u);
 
-        // Profile 2 holds stage 9: the last cell is current.
+        // Profile 2 holds stage 9, read as the last cell; that stage is off, so the nearest
+        // stage that is on (stage 5) is shown as current.
         QVERIFY(scene.click(findText(scene.item(QStringLiteral("_Menu_Prof")), QStringLiteral("P02"))));
-        QVERIFY(QTest::qWaitFor([&] { return dpi->property("currentIndex").toInt() == 7; }, 3000));
-        QCOMPARE(indicator->property("currentIndex").toInt(), 7);
+        QVERIFY(QTest::qWaitFor([&] { return dpi->property("currentIndex").toInt() == 4; }, 3000));
+        QCOMPARE(indicator->property("currentIndex").toInt(), 4);
         QCOMPARE(cursor->property("currentIndex").toInt(), 5);
     };
     run.start();

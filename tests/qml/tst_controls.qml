@@ -29,6 +29,7 @@ ControlScene {
     SignalSpy { id: group4Spy; target: group4; signalName: "clicked" }
     SignalSpy { id: group8ClickSpy; target: group8; signalName: "clicked" }
     SignalSpy { id: group8ValueSpy; target: group8; signalName: "valueChanged" }
+    SignalSpy { id: group8MovedSpy; target: group8; signalName: "currentMoved" }
 
     TestCase {
         name: "Controls"
@@ -36,6 +37,8 @@ ControlScene {
 
         function init() {
             scene.ui_View.clear()
+            if (group8.currentMenuIndex >= 0)
+                group8.showMenu(false)
         }
 
         function fillerSources(strip) {
@@ -274,6 +277,116 @@ ControlScene {
             group8.showMenu(false)
             tryCompare(menu, "visible", false)
             group8.menuCounter = 18
+        }
+
+        function openMenuOf(cell) {
+            var menu = findChild(group8, "menu")
+            tryCompare(menu, "visible", false)
+            mouseClick(findChild(findChild(group8, "cell" + cell), "arrow"))
+            compare(group8.currentMenuIndex, cell)
+            tryCompare(menu, "opacity", 1)
+            return menu
+        }
+
+        function test_group8_current_leaves_a_cell_switched_off_data() {
+            return [
+                { tag: "tie goes to the lower stage", values: [400, 800, 1600, 0, 0, 0, 0, 0], max: 8, cur: 1, off: 1, want: 0 },
+                { tag: "first stage", values: [400, 800, 1600, 0, 0, 0, 0, 0], max: 8, cur: 0, off: 0, want: 1 },
+                { tag: "last shown stage", values: [400, 800, 1600, 3200, 6400, 0, 0, 0], max: 5, cur: 4, off: 4, want: 3 },
+                { tag: "far away", values: [0, 800, 0, 0, 0, 0, 0, 1600], max: 8, cur: 7, off: 7, want: 1 },
+                { tag: "hidden stages do not count", values: [0, 800, 1600, 3200, 0, 0, 0, 0], max: 3, cur: 1, off: 1, want: 2 },
+                { tag: "another stage", values: [400, 800, 1600, 0, 0, 0, 0, 0], max: 8, cur: 1, off: 2, want: 1 }
+            ]
+        }
+
+        function test_group8_current_leaves_a_cell_switched_off(data) {
+            group8.maxStage = data.max
+            group8.valueForIndex = data.values
+            group8.currentIndex = data.cur
+            group8MovedSpy.clear()
+            group8ValueSpy.clear()
+            openMenuOf(data.off)
+            mouseClick(findChild(group8, "menuEntry0"))
+            compare(group8.valueForIndex[data.off], 0)
+            compare(group8.currentIndex, data.want)
+            compare(group8MovedSpy.count, data.want === data.cur ? 0 : 1)
+            if (group8MovedSpy.count)
+                compare(group8MovedSpy.signalArguments[0][0], data.want)
+            compare(group8ValueSpy.count, 1)
+            group8.maxStage = 8
+        }
+
+        function test_group8_last_stage_cannot_be_switched_off() {
+            group8.maxStage = 8
+            group8.valueForIndex = [0, 800, 0, 0, 0, 0, 0, 0]
+            group8.currentIndex = 1
+            openMenuOf(1)
+            var off = findChild(group8, "menuEntry0")
+            verify(!off.enabled)
+            verify(findChild(group8, "menuEntry3").enabled)
+            group8ValueSpy.clear()
+            mouseClick(off)
+            compare(group8ValueSpy.count, 0)
+            compare(group8.valueForIndex[1], 800)
+            // Another value for it is fine, and an off stage may be "switched off" again.
+            mouseClick(findChild(group8, "menuEntry3"))
+            compare(group8.valueForIndex[1], 3)
+            openMenuOf(2)
+            verify(findChild(group8, "menuEntry0").enabled)
+            group8.showMenu(false)
+        }
+
+        // The open menu hides what lies beneath it: a solid panel under every entry and gap.
+        function test_group8_menu_is_opaque() {
+            group8.maxStage = 8
+            group8.valueForIndex = [400, 800, 1600, 3200, 0, 0, 0, 0]
+            var menu = openMenuOf(0)
+            compare(menu.color.a, 1)
+            compare(menu.opacity, 1)
+            for (var i = 0; i < 18; ++i) {
+                var e = findChild(group8, "menuEntry" + i)
+                var tl = menu.mapFromItem(e, 0, 0)
+                verify(tl.x >= 0 && tl.y >= 0 && tl.x + e.width <= menu.width && tl.y + e.height <= menu.height,
+                       "entry " + i + " outside the panel")
+            }
+            group8.showMenu(false)
+        }
+
+        // A press outside the open menu closes it and still reaches the control under it;
+        // a press inside it, or on the arrow that opened it, does not reopen or close it twice.
+        function test_group8_menu_closes_on_press_outside() {
+            group8.maxStage = 8
+            group8.valueForIndex = [400, 800, 1600, 3200, 0, 0, 0, 0]
+            var menu = openMenuOf(0)
+            mouseClick(menu, 1, 1)                      // the panel's margin: stays open
+            compare(group8.currentMenuIndex, 0)
+            sliderSpy.clear()
+            var strip = findChild(slider, "strip")
+            mouseClick(strip, strip.width - 1, strip.height / 2)
+            compare(group8.currentMenuIndex, -1)
+            tryCompare(menu, "visible", false)
+            compare(sliderSpy.count, 1)                 // the slider took the click as well
+            compare(slider.currentIndex, 7)
+
+            // The arrow that opened the menu closes it (once, not closed and reopened).
+            menu = openMenuOf(2)
+            mouseClick(findChild(findChild(group8, "cell2"), "arrow"))
+            compare(group8.currentMenuIndex, -1)
+            tryCompare(menu, "visible", false)
+
+            // Another cell's arrow moves the menu there.
+            openMenuOf(1)
+            mouseClick(findChild(findChild(group8, "cell3"), "arrow"))
+            compare(group8.currentMenuIndex, 3)
+            group8.showMenu(false)
+            tryCompare(menu, "visible", false)
+
+            // Hiding the group puts its menu away.
+            openMenuOf(0)
+            group8.visible = false
+            compare(group8.currentMenuIndex, -1)
+            group8.visible = true
+            tryCompare(menu, "visible", false)
         }
     }
 }

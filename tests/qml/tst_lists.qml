@@ -249,6 +249,62 @@ ControlScene {
             verify(!bar.visible)
         }
 
+        function marked(list, i) {
+            return findChild(entry(list, i), "currentMark").visible
+        }
+
+        // The current entry is marked on its own, not only by the hover highlight: the mark
+        // follows the selection whatever the pointer does.
+        function test_filelist_current_entry_is_marked() {
+            fillFiles(3)
+            for (var i = 0; i < 3; ++i)
+                verify(!marked(fileList, i))
+            mouseClick(entry(fileList, 1))
+            verify(marked(fileList, 1))
+            verify(!marked(fileList, 0) && !marked(fileList, 2))
+            // Hovering another entry lights it without marking it.
+            mouseMove(entry(fileList, 2), 10, 10)
+            verify(entry(fileList, 2).lit)
+            verify(!marked(fileList, 2))
+            // Clicking the current entry clears the selection: lit by the pointer, not marked.
+            mouseClick(entry(fileList, 1))
+            compare(fileList.getCurIndex(), -1)
+            verify(entry(fileList, 1).lit)
+            verify(!marked(fileList, 1))
+            // An entry added and made current at once is marked.
+            filesModel.append({ "textX": "added", "textR": "" })
+            fileList.setCurIndex(filesModel.count - 1)
+            fileList.lvItems.forceLayout()
+            verify(marked(fileList, 3))
+            mouseMove(scene, 0, 0)
+        }
+
+        // Lists that open over the page lie on a solid panel covering every entry.
+        function test_open_lists_are_opaque() {
+            dropdown.showList()
+            tryCompare(dropdown, "isSelect", true)
+            var panel = findChild(dropdown, "listPanel")
+            compare(panel.color.a, 1)
+            verify(panel.visible)
+            var last = findChild(dropdown, "entry2")
+            var p = panel.mapFromItem(last, 0, last.height - 1)
+            verify(p.y >= 0 && p.y < panel.height && panel.width >= last.width)
+            dropdown.closeList()
+            tryCompare(dropdown, "isSelect", false)
+
+            fillFiles(3)
+            fileButton.showList()
+            tryCompare(fileButton, "isSelect", true)
+            var area = findChild(fileButton, "listArea")
+            panel = findChild(fileButton, "listPanel")
+            compare(panel.color.a, 1)
+            verify(panel.visible)
+            compare(panel.width, area.width)
+            compare(panel.height, area.height)
+            fileButton.closeList()
+            tryCompare(fileButton, "isSelect", false)
+        }
+
         function test_filelistbutton_open_choose_close() {
             fillFiles(3)
             var area = findChild(fileButton, "listArea")

@@ -59,7 +59,8 @@ ControlScene {
         function ui_8BH_GetCurrentDPIStage() { return stage }
         function ui_91H_GetDPISet() { return dpi }
         function ui_90H_GetLED8StageColor(type) { return [] }
-        function loadDefaultProfile(id) { return [] }
+        property var factory: []
+        function loadDefaultProfile(id) { return factory }
         // The bridge's coder is tested in C++; here it only has to be asked.
         function dpiMenuValues() { return [0, 600, 1600, 12000] }
         function dpiCodes(values) { return values.map(function(v) { return "c" + v }) }
@@ -118,8 +119,10 @@ ControlScene {
             ui_View.dpi = ["400", "800", "1600", "3200", "0", "0", "0", "0"]
             page.initUI()
             compare(page.dpiMAXStage, 3)
-            compare(findChild(page, "dpiGroup").currentIndex, 7)
-            compare(findChild(page, "indicatorGroup").currentIndex, 7)
+            // Stage 9 reads as the last cell, which is off here: the nearest stage that is
+            // on and shown becomes current.
+            compare(findChild(page, "dpiGroup").currentIndex, 2)
+            compare(findChild(page, "indicatorGroup").currentIndex, 2)
             compare(findChild(page, "dpiGroup").valueForIndex, [400, 800, 1600, 3200, 0, 0, 0, 0])
             compare(findChild(page, "cursorSlider").currentIndex, 7)
             compare(findChild(page, "linesSlider").currentIndex, 1)
@@ -138,6 +141,68 @@ ControlScene {
             ui_View.clear()
             downItem.btnTotalApplyClicked()
             compare(ui_View.calls, ["01H 4", "cursor 7", "lines 1", "double 9", "0BH 3"])
+        }
+
+        // Switching off the current stage: the current stage moves to the nearest one that
+        // is on, the indicator follows, and the mouse gets the stages, then the stage.
+        function test_switching_off_the_current_stage() {
+            ui_View.dpi = [800, 1600, 2000, 3200, 6400, 0, 0, 0]
+            ui_View.stage = 2
+            page.initUI()
+            var dpi = findChild(page, "dpiGroup")
+            compare(dpi.currentIndex, 1)
+            ui_View.clear()
+            mouseClick(findChild(findChild(dpi, "cell1"), "arrow"))
+            tryCompare(findChild(dpi, "menu"), "opacity", 1)
+            mouseClick(findChild(dpi, "menuEntry0"))
+            compare(dpi.currentIndex, 0)
+            compare(findChild(page, "indicatorGroup").currentIndex, 0)
+            compare(ui_View.calls, ["11H 8 c800,c0,c2000,c3200,c6400,c0,c0,c0 800,0,2000,3200,6400,0,0,0", "0BH 1"])
+
+            // Another stage off: nothing moves, the stage the mouse is on stays.
+            ui_View.stage = 1
+            ui_View.clear()
+            tryCompare(findChild(dpi, "menu"), "visible", false)
+            mouseClick(findChild(findChild(dpi, "cell3"), "arrow"))
+            tryCompare(findChild(dpi, "menu"), "opacity", 1)
+            mouseClick(findChild(dpi, "menuEntry0"))
+            compare(dpi.currentIndex, 0)
+            compare(ui_View.calls, ["11H 8 c800,c0,c2000,c0,c6400,c0,c0,c0 800,0,2000,0,6400,0,0,0"])
+            tryCompare(findChild(dpi, "menu"), "visible", false)
+        }
+
+        // The stage the mouse is on (the applied one) switched off while another is shown
+        // as current: the one shown follows to the mouse.
+        function test_switching_off_the_applied_stage() {
+            ui_View.dpi = [800, 1600, 2000, 0, 0, 0, 0, 0]
+            ui_View.stage = 3
+            page.initUI()
+            var dpi = findChild(page, "dpiGroup")
+            mouseClick(findChild(dpi, "cell0"))       // chosen, not applied
+            ui_View.clear()
+            mouseClick(findChild(findChild(dpi, "cell2"), "arrow"))
+            tryCompare(findChild(dpi, "menu"), "opacity", 1)
+            mouseClick(findChild(dpi, "menuEntry0"))
+            compare(dpi.currentIndex, 0)
+            compare(ui_View.calls, ["11H 8 c800,c1600,c0,c0,c0,c0,c0,c0 800,1600,0,0,0,0,0,0", "0BH 1"])
+            tryCompare(findChild(dpi, "menu"), "visible", false)
+        }
+
+        // Factory values whose stage is off: the nearest stage on is shown and, when the
+        // mouse's own stage went off with the new set, sent.
+        function test_reset_to_a_stage_that_is_off() {
+            ui_View.dpi = [800, 1600, 2000, 3200, 6400, 0, 0, 0]
+            ui_View.stage = 4
+            page.initUI()
+            var factory = [2, 5, 2, 5, 800, 1600, 0, 0, 0, 0, 0, 0, 5]
+            for (var i = 0; i < 32; ++i)
+                factory.push(0)
+            ui_View.factory = factory
+            ui_View.clear()
+            page.pageReset()
+            compare(findChild(page, "dpiGroup").currentIndex, 1)
+            compare(ui_View.calls.slice(0, 2), ["11H 8 c800,c1600,c0,c0,c0,c0,c0,c0 800,1600,0,0,0,0,0,0", "0BH 2"])
+            ui_View.factory = []
         }
 
         function test_reset_without_factory_values_changes_nothing() {

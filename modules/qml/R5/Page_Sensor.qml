@@ -57,9 +57,14 @@ Item {
     }
 
     // ---- device and host ----
+    // Sends the eight stages. The mouse must never stay on a stage that is now off: when
+    // the stored current stage is off, the stage shown as current (always on) follows.
     function sendDpi() {
         var values = dpiValues()
         ui_View.ui_11H_SetDPISet(dpiMAXStage, dpiCodes(values), values)
+        var cur = dpiGroup.getCurIndex()
+        if (dpiGroup.isSelectable(cur) && !dpiGroup.isSelectable(stageCell(ui_View.ui_8BH_GetCurrentDPIStage())))
+            ui_View.ui_0BH_SetCurrentDPIStage(cur + 1)
     }
 
     function sendIndicator() {
@@ -104,6 +109,9 @@ Item {
                 list.push(toInt(values[i], 0))
             dpiGroup.valueForIndex = list
         }
+        // A stored stage that is off (or beyond the stages the mouse has) shows the nearest
+        // stage that is on; apply sends it.
+        dpiGroup.keepCurrentSelectable()
 
         loadIndicator(ui_View.ui_90H_GetLED8StageColor(1), ui_View.ui_90H_GetLED8StageColor(2))
         indicatorGroup.setCurIndex(dpiGroup.getCurIndex())
@@ -134,6 +142,7 @@ Item {
             list.push(toInt(configs[4 + i], 0))
         dpiGroup.valueForIndex = list
         dpiGroup.setCurIndex(stageCell(configs[12]))
+        dpiGroup.keepCurrentSelectable()
         sendDpi()
         loadIndicator(configs.slice(13, 37), configs.slice(37, 45))
         indicatorGroup.setCurIndex(indicatorGroup.getCurIndex())
@@ -344,5 +353,7 @@ Item {
         currentIndex: 0
         onValueChanged: pageSensor.sendDpi()
         onClicked: indicatorGroup.setCurIndex(index)
+        // The current stage was switched off and moved to the nearest one that is on.
+        onCurrentMoved: indicatorGroup.setCurIndex(index)
     }
 }

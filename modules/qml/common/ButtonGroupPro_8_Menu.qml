@@ -12,6 +12,7 @@ Rectangle {
     height: 16
     color: "black"
     radius: 3
+    opacity: enabled ? 1.0 : 0.2
     border.width: 1
     border.color: area.containsMouse ? globalSetting_color : globalSetting_color_enable
 

@@ -117,6 +117,14 @@ Rectangle {
         clip: true
         visible: dropdown.isSelect || openAnim.running || closeAnim.running
 
+        // Solid under the entries, so the page beneath never shows through.
+        Rectangle {
+            objectName: "listPanel"
+            width: listArea.contentWidth
+            height: listArea.contentHeight
+            color: "black"
+        }
+
         Column {
             spacing: -1
             Repeater {

@@ -52,7 +52,8 @@ Rectangle {
             objectName: "entry" + index
             width: view.width
             height: 20 + separator.height
-            readonly property bool lit: entry.ListView.isCurrentItem || area.containsMouse
+            readonly property bool current: entry.ListView.isCurrentItem
+            readonly property bool lit: current || area.containsMouse
             readonly property bool editing: index >= 0 && fileList.editingIndex === index
             readonly property string name: (model.textX === undefined || model.textX === null) ? "" : String(model.textX)
             readonly property string rightText: (model.textR === undefined || model.textR === null) ? "" : String(model.textR)
@@ -96,6 +97,20 @@ Rectangle {
                 y: separator.height
                 width: parent.width
                 height: 20
+
+                // The current entry is marked apart from the hover highlight, so a click that
+                // clears the selection under a resting pointer visibly clears it.
+                Rectangle {
+                    objectName: "currentMark"
+                    anchors.fill: parent
+                    visible: entry.current
+                    color: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.22)
+                    Rectangle {
+                        width: 2
+                        height: parent.height
+                        color: globalSetting_color
+                    }
+                }
 
                 TextInput {
                     id: nameField

@@ -117,6 +117,12 @@ Rectangle {
             y: -listArea.height
             width: listArea.width
             height: listArea.height
+            // Solid under the skin's list face, so the page beneath never shows through.
+            Rectangle {
+                objectName: "listPanel"
+                anchors.fill: parent
+                color: "black"
+            }
             Image {
                 source: sourceFilelist
             }
