@@ -52,6 +52,7 @@ void tst_settings_language::chooseChineseAndSave()
                  "language list did not close");
         const QStringList strings = s.root->property("globalSetting_stringList").toStringList();
         QVERIFY2(strings.size() == 163, "string table size changed");
+        QVERIFY2(strings.value(142) == QStringLiteral("按键"), "added captions not translated");
         QVERIFY2(strings.value(113) == QStringLiteral("全部重置"), "captions not translated");
         QVERIFY2(strings.value(29) == QStringLiteral("语言"), "captions not translated");
         QVERIFY2(s.root->property("globalSetting_fontFamily").toString() == QStringLiteral("Noto Sans CJK SC"),

@@ -13,7 +13,13 @@ Item {
     property color globalSetting_color_enable: "#FFAAAAAA"
     property color globalSetting_color_disable: "#80FFFFFF"
     property int animation_speed: 200
-    property var globalSetting_stringList: ["Arial", "OPTIONS"]
+    // Strings 0 and 1, and the words the key field and step editor read (141-147).
+    property var globalSetting_stringList: {
+        var list = ["Arial", "OPTIONS"]
+        for (var i = 2; i < 141; ++i)
+            list.push("")
+        return list.concat(["MOUSE", "KEY", "PRESS ANY", "DELAY", "ms", "FIRE", "times"])
+    }
     property string globalSetting_fontFamily: "Arial"
     property int skin_No: 1
 

@@ -83,7 +83,7 @@ Item {
             compare(root.globalSetting_stringList[2], "循环")
             // Entries the language file lacks stay readable.
             compare(root.globalSetting_stringList[113], "ALL RESET")
-            compare(root.globalSetting_stringList.length, 163)
+            compare(root.globalSetting_stringList.length, page.englishStrings.length)
             compare(root.globalSetting_fontFamily, "Noto Sans CJK SC")
             // "false" read back from the file is false.
             verify(!root.isCustomBackground)
@@ -283,6 +283,48 @@ Item {
             verify(ui_View.indexOf("getGlobalStrings(999000)") >= 0)
             compare(root.globalSetting_stringList[113], "ALL RESET")
             compare(root.globalSetting_fontFamily, "Arial")
+        }
+
+        // Captions from 141 on came after the first language files. A file that stops at
+        // 140, or leaves them empty, keeps them English on every page; a file that has them
+        // translates them.
+        function test_added_captions_fall_back_to_english_data() {
+            // The button names themselves (51-55) are the file's own.
+            var english = { key: "KEY【 PRESS ANY 】", mouse: "MOUSE【 左键 】", delay: "DELAY【 ",
+                            ms: " 】ms", fire: "FIRE【", times: "】times", combo: "KEY【 L Ctrl 】" }
+            return [
+                { tag: "file ends at 140", words: null, want: english },
+                { tag: "file leaves them empty", words: ["", "", "", "", "", "", ""], want: english },
+                { tag: "file translates them", words: ["鼠标", "按键", "按任意键", "延时", "毫秒", "连发", "次"],
+                  want: { key: "按键【 按任意键 】", mouse: "鼠标【 左键 】", delay: "延时【 ", ms: " 】毫秒",
+                          fire: "连发【", times: "】次", combo: "按键【 L Ctrl 】" } }
+            ]
+        }
+
+        function test_added_captions_fall_back_to_english(data) {
+            var file = ["Noto Sans CJK SC", "选项"]
+            for (var i = 2; i <= 140; ++i)
+                file.push(i === 51 ? "左键" : "字" + i)
+            if (data.words)
+                file = file.concat(data.words)
+            ui_View.strings = { "025044": file, "031000": ["Arial", "OPTIONS"] }
+            root.initUI()
+            compare(root.globalSetting_stringList[1], "选项")
+            var macroPage = item("_Page_Macro")
+            var keyPage = item("_Page_Keydefine")
+            compare(findChild(findChild(macroPage, "_input_key"), "caption").text, data.want.key)
+            compare(findChild(findChild(keyPage, "_input_keyboard"), "caption").text, data.want.key)
+            compare(findChild(findChild(macroPage, "_menu_mouseStep"), "headText").text, data.want.mouse)
+            compare(findChild(macroPage, "delayPrefix").text, data.want.delay)
+            compare(findChild(macroPage, "delaySuffix").text, data.want.ms)
+            compare(findChild(keyPage, "firePrefix").text, data.want.fire)
+            compare(findChild(keyPage, "fireSuffix").text, data.want.times)
+            compare(findChild(keyPage, "_menu_modifier").mdItems.get(1).textX, data.want.combo)
+            // A key taken by the field keeps the translated word in front of its name.
+            var field = findChild(macroPage, "_input_key")
+            field.setKeycodeUSB(4)
+            compare(findChild(field, "caption").text, data.want.key.split("【")[0] + " 【 A 】")
+            field.setKeycodeUSB(-1)
         }
 
         function test_custom_background_switch() {

@@ -49,6 +49,8 @@ Item {
             compare(root.globalSetting_color_disable.a, 128 / 255)
             compare(root.globalSetting_fontFamily, "Arial")
             compare(root.globalSetting_stringList.length, 163)
+            compare(root.globalSetting_stringList[141], "MOUSE")
+            compare(root.globalSetting_stringList[147], "times")
             compare(root.globalSetting_stringList[0], "Arial")
             compare(root.globalSetting_stringList[1], "OPTIONS")
             compare(root.globalSetting_stringList[25], "ROTATION")

@@ -13,6 +13,8 @@ const QStringList kCodes = {"031000", "025044", "025208"};
 // Indices the pages read that only a language file fills, and those left empty.
 const QList<int> kFilledByFileOnly = {115, 116, 127, 129, 130, 131, 132, 133, 134, 135, 137, 138, 139};
 const QList<int> kUnused = {117, 118, 128, 140};
+// The highest caption the shipped files hold.
+const int kLastString = 162;
 }
 
 class tst_files_languages : public QObject
@@ -107,7 +109,7 @@ private slots:
         QList<QStringList> labels;
         for (const QString &code : kCodes) {
             const QStringList s = rig.view->getGlobalStrings(code);
-            QCOMPARE(s.size(), 163);
+            QCOMPARE(s.size(), kLastString + 1);
             QVERIFY(!s.at(0).isEmpty());
             for (int i : kFilledByFileOnly)
                 QVERIFY2(!s.at(i).isEmpty(), qPrintable(code + " " + QString::number(i)));
@@ -121,7 +123,7 @@ private slots:
             QCOMPARE(labels.last().size(), 16);
         }
         // The same strings are filled in every language, and the same keys exist.
-        for (int i = 1; i <= 162; ++i) {
+        for (int i = 1; i <= kLastString; ++i) {
             QCOMPARE(all[1].at(i).isEmpty(), all[0].at(i).isEmpty());
             QCOMPARE(all[2].at(i).isEmpty(), all[0].at(i).isEmpty());
         }
@@ -137,6 +139,11 @@ private slots:
         QCOMPARE(labels[0].at(0), QString("LEFT BUTTON"));
         QVERIFY(!labels[0].at(1).isEmpty());
 
+        // The words of the step editor and key fields are translated (141-147).
+        for (int i = 141; i <= 147; ++i)
+            for (int l = 1; l < 3; ++l)
+                QVERIFY2(!all[l].at(i).isEmpty() && all[l].at(i) != all[0].at(i),
+                         qPrintable(kCodes[l] + " " + QString::number(i)));
         // Chinese files are UTF-8 text; the translation is not the English string.
         QCOMPARE(all[1].at(47), QString::fromUtf8("鼠标"));
         QCOMPARE(all[2].at(47), QString::fromUtf8("滑鼠"));
@@ -156,7 +163,9 @@ private slots:
                                             {86, "SENSOR"}, {99, "REPEAT ON PRESSED"}, {100, "POLLING RATE"},
                                             {114, "ALL SAVE"}, {115, "DPI +"}, {116, "DPI -"}, {119, "PRESS GUN"},
                                             {124, "CURSOR RETURN"}, {125, "SYSTEM"}, {126, "USER"},
-                                            {135, "Default Value 1"}, {137, "User Value"}};
+                                            {135, "Default Value 1"}, {137, "User Value"}, {141, "MOUSE"},
+                                            {142, "KEY"}, {143, "PRESS ANY"}, {144, "DELAY"}, {145, "ms"},
+                                            {146, "FIRE"}, {147, "times"}};
         for (auto it = samples.cbegin(); it != samples.cend(); ++it)
             QCOMPARE(s.at(it.key()), it.value());
     }

@@ -45,9 +45,9 @@ Item {
     readonly property var mediaUsages: [0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA,
                                         0x0183, 0x018A, 0x0192, 0x0194, 0x0221, 0x0223, 0x0224,
                                         0x0225, 0x0226, 0x0227, 0x022A]
-    readonly property var modifierNames: ["×", "KEY【 L Ctrl 】", "KEY【 L Shift 】", "KEY【 L Alt 】",
-                                          "KEY【 L Win 】", "KEY【 R Ctrl 】", "KEY【 R Shift 】",
-                                          "KEY【 R Alt 】", "KEY【 R Win 】"]
+    // Modifiers of a combination: "×", then "KEY【 L Ctrl 】" and so on (string 142 is "KEY").
+    readonly property var modifierKeys: ["L Ctrl", "L Shift", "L Alt", "L Win", "R Ctrl", "R Shift",
+                                         "R Alt", "R Win"]
     readonly property var gunLoopStrings: [132, 133, 134]
     readonly property var placeholderKeys: ["KEY １", "KEY ２", "KEY ３", "KEY ４", "KEY ５",
                                             "KEY ６", "KEY ７", "KEY ８", "KEY ９"]
@@ -86,7 +86,9 @@ Item {
         fillModel(functionModel, stringsOf(functionStrings))
         fillModel(mouseModel, stringsOf(mouseStrings))
         fillModel(mediaModel, stringsOf([56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73]))
-        fillModel(modifierModel, modifierNames)
+        fillModel(modifierModel, ["×"].concat(modifierKeys.map(function(k) {
+            return globalSetting_stringList[142] + "【 " + k + " 】"
+        })))
         fillModel(fireMouseModel, stringsOf([51, 52, 53, 54, 55]))
         fillModel(gunLoopModel, stringsOf(gunLoopStrings))
     }
@@ -808,7 +810,8 @@ Item {
                 x: 211
                 y: 92
                 Text {
-                    text: "FIRE【"
+                    objectName: "firePrefix"
+                    text: globalSetting_stringList[146] + "【"
                     font.bold: true
                     font.family: globalSetting_fontFamily
                     font.pixelSize: globalSetting_size
@@ -846,7 +849,8 @@ Item {
                     }
                 }
                 Text {
-                    text: "】times"
+                    objectName: "fireSuffix"
+                    text: "】" + globalSetting_stringList[147]
                     font.bold: true
                     font.family: globalSetting_fontFamily
                     font.pixelSize: globalSetting_size

@@ -45,9 +45,20 @@ Item {
         loadActions()
     }
 
-    // The context menu captions follow the string table through their bindings.
+    // The context menu captions follow the string table through their bindings; the mouse
+    // steps ("MOUSE【 LEFT 】" …) are relabelled in place so the chosen one stays chosen.
     function translateStrings() {
+        var names = [51, 52, 53, 54, 55]
+        for (var i = 0; i < names.length; ++i) {
+            var text = globalSetting_stringList[141] + "【 " + globalSetting_stringList[names[i]] + " 】"
+            if (i < mouseStepModel.count)
+                mouseStepModel.setProperty(i, "textX", text)
+            else
+                mouseStepModel.append({ textX: text })
+        }
     }
+
+    Component.onCompleted: translateStrings()
 
     function detectKeyboard(isDown, usbCode) {
         if (isRecordStart) {
@@ -276,6 +287,7 @@ Item {
 
     ListModel { id: fileModel }
     ListModel { id: actionModel }
+    ListModel { id: mouseStepModel }
 
     // Any change of the steps (load, record, insert, cut, paste) changes the memory use.
     Connections {
@@ -522,7 +534,8 @@ Item {
             x: 10
             anchors.verticalCenter: parent.verticalCenter
             Text {
-                text: "DELAY【 "
+                objectName: "delayPrefix"
+                text: globalSetting_stringList[144] + "【 "
                 font.bold: true
                 font.family: globalSetting_fontFamily
                 font.pixelSize: globalSetting_size
@@ -547,7 +560,8 @@ Item {
                 Keys.onEnterPressed: macroPage.commitDelay()
             }
             Text {
-                text: " 】ms"
+                objectName: "delaySuffix"
+                text: " 】" + globalSetting_stringList[145]
                 font.bold: true
                 font.family: globalSetting_fontFamily
                 font.pixelSize: globalSetting_size
@@ -582,13 +596,7 @@ Item {
         x: 290
         y: 205
         defaultIndex: 0
-        mdItems: ListModel {
-            ListElement { textX: "MOUSE【 LEFT 】" }
-            ListElement { textX: "MOUSE【 RIGHT 】" }
-            ListElement { textX: "MOUSE【 MIDDLE 】" }
-            ListElement { textX: "MOUSE【 BACKWARD 】" }
-            ListElement { textX: "MOUSE【 FORWARD 】" }
-        }
+        mdItems: mouseStepModel
     }
 
     // Context menu: "LOAD", "SAVE", "RENAME", "CANCEL".

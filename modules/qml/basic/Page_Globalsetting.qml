@@ -51,8 +51,11 @@ Item {
         "PRESS GUN", "X ADJUST", "Y ADJUST", "TIMES", "SWITCH", "CURSOR RETURN",
         "SYSTEM", "USER",
         "", "", "", "", "", "", "", "", "", "", "", "", "", "",
-        // 141-154: not used yet
-        "", "", "", "", "", "", "", "", "", "", "", "", "", "",
+        // 141-149: words of the step editor and key fields ("MOUSE【 LEFT 】",
+        // "KEY【 PRESS ANY 】", "DELAY【 】ms", "FIRE【 】times"); 148 and 149 unused.
+        "MOUSE", "KEY", "PRESS ANY", "DELAY", "ms", "FIRE", "times", "", "",
+        // 150-154: not used yet
+        "", "", "", "", "",
         // 155-162: what the mouse holds (bottom strip, ALL SAVE, macro memory)
         "THE MOUSE STILL HOLDS %1 UNTIL ALL SAVE", "SAVING TO THE MOUSE %1 / %2", "THE MOUSE HOLDS %1",
         "NOT ALL OF %1 REACHED THE MOUSE", "%1 / %2 BYTES", "CURRENT DPI STAGE", "KEY MATRIX", "SLOT %1"

@@ -46,7 +46,10 @@ Rectangle {
         objectName: "caption"
         x: 10
         anchors.verticalCenter: parent.verticalCenter
-        text: keyInput.tmpKeycodeUSB === 0 ? "KEY【 PRESS ANY 】" : "KEY 【 " + keyInput.tmpKeyString + " 】"
+        // "KEY【 PRESS ANY 】" / "KEY 【 A 】", the words from the string table.
+        text: keyInput.tmpKeycodeUSB === 0
+              ? globalSetting_stringList[142] + "【 " + globalSetting_stringList[143] + " 】"
+              : globalSetting_stringList[142] + " 【 " + keyInput.tmpKeyString + " 】"
         font.bold: true
         font.family: globalSetting_fontFamily
         font.pixelSize: globalSetting_size
