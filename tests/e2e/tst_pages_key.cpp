@@ -67,6 +67,45 @@ private slots:
         QCOMPARE(commandCodes().count(0x12), 1);
     }
 
+    // The mouse picture in the real window: a click on side button 1 chooses that key (the
+    // chooser, the controls and the lit button follow), a function given to it reaches the
+    // mouse on apply; resting on side button 2 shows its name.
+    void pictureChoosesTheKey()
+    {
+        run.prepare(2);
+        run.scenario = [&](Scene &s) {
+            QVERIFY(s.openPage(0));
+            QQuickItem *picture = s.item(QStringLiteral("keyPicture"));
+            QQuickItem *lit = findItem(picture, QStringLiteral("chosenLight"));
+            QVERIFY(picture && lit);
+            QCOMPARE(lit->property("keyId").toInt(), 3);   // the chooser starts on its entry 3
+            QVERIFY(lit->isVisible());
+            QVERIFY(s.clickAt(picture, 32, 34));
+            QCOMPARE(s.current("_menu_matrix"), keyListIndex(9));
+            QCOMPARE(s.prop("_Model_KeyDefine_R5", "curKeyMatrix").toInt(), keyListIndex(9));
+            QCOMPARE(lit->property("keyId").toInt(), 9);
+            QCOMPARE(s.current("_menu_function"), fnMedia);   // factory: consumer "MAIL"
+            QCOMPARE(s.current("_menu_media"), 8);
+            QVERIFY(s.choose("_menu_function", fnMouse));
+            QVERIFY(s.choose("_menu_mouse", 2));
+            QCOMPARE(s.record(9), list4(1, 0, 0xF2, 0));
+            QVERIFY(applyAndWait(s, 9, bytes({1, 0, 0xF2, 0})));
+
+            QQuickItem *tip = findItem(picture, QStringLiteral("keyNameTip"));
+            QVERIFY(QTest::qWaitFor([&] { return s.view->isEnabled(); }, 5000));   // apply's lock
+            const QPoint p = picture->mapToScene(QPointF(31, 46)).toPoint();
+            QTest::mouseMove(s.view, p - QPoint(1, 1));
+            QTest::mouseMove(s.view, p);
+            QVERIFY(QTest::qWaitFor([&] { return tip->isVisible(); }, 5000));
+            QCOMPARE(tip->property("text").toString(), QStringLiteral("SIDE BUTTON 2"));
+        };
+        run.start();
+        QVERIFY(run.scenarioDone);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(storedKeydefine(1, 9), list4(1, 0, 0xF2, 0));
+    }
+
     // The fire key: choosing the type leaves the speed unselected; the first record then
     // gets the interval of step 7 (10) rather than an interval that overflows its byte.
     void fireKeyWithoutSpeedGetsDefaultInterval()

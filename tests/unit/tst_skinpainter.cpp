@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImage>
+#include <QJSEngine>
 #include <QRegularExpression>
 #include <QtEndian>
 #include <QtTest>
@@ -20,6 +21,7 @@ private slots:
     void highlightedTwinsMatchTheirNormalImage();
     void everyImageTheQmlNamesExists();
     void colourBarFollowsThePickRule();
+    void keyAreasLieOnTheLitButtons();
     void interfaceSoundsAreShortQuietAndAudible();
 
 private:
@@ -60,8 +62,8 @@ void TestSkinPainter::initTestCase()
     m_run = TestSupport::runDir();
     QVERIFY2(!m_run.isEmpty(), "R5_RUN_DIR not set");
     m_catalogue = readCatalogue(TestSupport::sourceDir() + "/tools/skinpainter/SIZES.md");
-    // 84 named images plus 36 gun pictures.
-    QCOMPARE(m_catalogue.size(), 120);
+    // 84 named images, 13 lit key positions and 36 gun pictures.
+    QCOMPARE(m_catalogue.size(), 133);
 }
 
 void TestSkinPainter::catalogueImagesHaveTheirSizes()
@@ -211,6 +213,66 @@ void TestSkinPainter::colourBarFollowsThePickRule()
         }
         QCOMPARE(bar.pixelColor(0, h - 1), QColor(Qt::black));
     }
+}
+
+// The click areas of the key picture (KeyPositionAreas.js, in picture pixels) and the lit
+// images the painter draws per position describe the same buttons: most of a lit button
+// answers to its own position (the small buttons on it answer to theirs), and most of an
+// area lies on its lit button.
+void TestSkinPainter::keyAreasLieOnTheLitButtons()
+{
+    QFile f(TestSupport::sourceDir() + "/modules/qml/R5/KeyPositionAreas.js");
+    QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    QString code = QString::fromUtf8(f.readAll());
+    code.remove(QRegularExpression("^\\.pragma library$", QRegularExpression::MultilineOption));
+    QJSEngine js;
+    const QJSValue done = js.evaluate(code);
+    QVERIFY2(!done.isError(), qPrintable(done.toString()));
+    QJSValue keyAt = js.globalObject().property("keyAt");
+    QJSValue hasArea = js.globalObject().property("hasArea");
+    const QSize size = m_catalogue.value("model_ms/model_R5_KeyDefine.png");
+    QVector<int> at(size.width() * size.height());
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            at[y * size.width() + x] = keyAt.call({x + 0.5, y + 0.5}).toInt();
+
+    int checked = 0;
+    for (int id = 0; id < 16; ++id) {
+        const QString path = QString("model_ms/keyLit%1.png").arg(id, 2, 10, QLatin1Char('0'));
+        // A position is clickable exactly when it has a lit image.
+        QCOMPARE(hasArea.call({id}).toBool(), m_catalogue.contains(path));
+        if (!m_catalogue.contains(path))
+            continue;
+        QCOMPARE(m_catalogue.value(path), size);
+        for (int skin = 1; skin <= 2; ++skin) {
+            const QImage lit = QImage(skinDir(skin) + path).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(lit.size(), size);
+            // The core of a lit button: well lit, and so are its neighbours two pixels away
+            // (the glow and the outline's outer edge are not).
+            auto alpha = [&](int x, int y) {
+                return lit.rect().contains(x, y) ? qAlpha(lit.pixel(x, y)) : 0;
+            };
+            int core = 0, coreHit = 0, area = 0, areaLit = 0;
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x) {
+                    const int a = alpha(x, y);
+                    const bool mine = at[y * size.width() + x] == id;
+                    if (qMin(qMin(a, alpha(x - 2, y)), qMin(alpha(x + 2, y), qMin(alpha(x, y - 2), alpha(x, y + 2)))) >= 150) {
+                        ++core;
+                        coreHit += mine;
+                    }
+                    if (mine) {
+                        ++area;
+                        areaLit += a >= 60;
+                    }
+                }
+            const QString what = QString("skin%1 position %2: %3 of %4 lit pixels in the area, %5 of %6 area pixels lit")
+                                     .arg(skin).arg(id).arg(coreHit).arg(core).arg(areaLit).arg(area);
+            QVERIFY2(core >= 10 && coreHit >= 0.85 * core && areaLit >= 0.75 * area, qPrintable(what));
+            ++checked;
+        }
+    }
+    QCOMPARE(checked, 26);
 }
 
 struct Wav {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Top views of the mouse for the key page (every button outlined in the accent) and
-// for the colour page (buttons at rest, light zones lit).
+// for the colour page (buttons at rest, light zones lit), and for the key page one lit
+// overlay per key position, drawn over the picture when that position is chosen.
 #include "Paint.h"
 #include <QPainterPathStroker>
 
@@ -9,7 +10,8 @@ namespace {
 // Shapes of the mouse in the 102 x 191 picture, nose up.
 struct MouseShapes {
     QPainterPath body, leftBtn, rightBtn, wheelSlot, wheel, dpiUp, dpiDown, mode;
-    QPainterPath thumbFwd, thumbBack, sideA, sideB, sideC, rightSide, logo;
+    QPainterPath thumbFwd, thumbBack, sideA, sideB, sideC, logo;
+    QPainterPath wheelUp, wheelDown;   // the scroll marks above and below the wheel
     QPainterPath lightLeft, lightRight;
 };
 
@@ -51,18 +53,25 @@ MouseShapes shapes()
     m.leftBtn = inner.intersected(top).intersected(leftHalf).subtracted(m.wheelSlot);
     m.rightBtn = inner.intersected(top).intersected(rightHalf).subtracted(m.wheelSlot);
     m.wheel = roundRect(47.5, 22, 7, 25, 3.5);
-    m.dpiUp = roundRect(47, 54, 8, 9, 2.5);
-    m.dpiDown = roundRect(47, 65, 8, 9, 2.5);
+    // Room between the wheel and the DPI buttons for the scroll-down mark.
+    m.dpiUp = roundRect(47, 57, 8, 9, 2.5);
+    m.dpiDown = roundRect(47, 68, 8, 9, 2.5);
     m.mode = QPainterPath();
     m.mode.addEllipse(QPointF(51, 102), 4, 4);
     // Thumb buttons stand out of the left flank; three small keys sit along the left
-    // button's outer edge and one on the right flank.
+    // button's outer edge.
     m.thumbFwd = roundRect(14, 86, 9, 23, 4);
     m.thumbBack = roundRect(14.5, 111, 9, 23, 4);
     m.sideA = roundRect(29, 30, 6, 9, 2.5);
     m.sideB = roundRect(28.5, 42, 6, 9, 2.5);
     m.sideC = roundRect(28.5, 54, 6, 9, 2.5);
-    m.rightSide = roundRect(80, 100, 7, 16, 3);
+    QPolygonF up, dn;
+    up << QPointF(51, 12.5) << QPointF(55, 17.5) << QPointF(47, 17.5);
+    dn << QPointF(51, 55.5) << QPointF(55, 50.5) << QPointF(47, 50.5);
+    m.wheelUp.addPolygon(up);
+    m.wheelUp.closeSubpath();
+    m.wheelDown.addPolygon(dn);
+    m.wheelDown.closeSubpath();
     // Palm emblem and the two light strips along the flanks.
     QPainterPath emb;
     emb.moveTo(51, 136); emb.lineTo(59, 141); emb.lineTo(57, 153); emb.lineTo(51, 158);
@@ -103,7 +112,7 @@ void drawModel(QImage &img, const Skin &s, bool keyView)
 {
     const MouseShapes m = shapes();
     const QList<QPainterPath> buttons = {m.leftBtn, m.rightBtn, m.wheel, m.dpiUp, m.dpiDown, m.mode,
-                                         m.thumbFwd, m.thumbBack, m.sideA, m.sideB, m.sideC, m.rightSide};
+                                         m.thumbFwd, m.thumbBack, m.sideA, m.sideB, m.sideC};
     // Soft shadow under the mouse.
     QImage shadow = blank(img.width(), img.height());
     {
@@ -118,7 +127,7 @@ void drawModel(QImage &img, const Skin &s, bool keyView)
         p.drawImage(0, 0, shadow);
         p.setRenderHint(QPainter::Antialiasing);
         // Side buttons first: they sit under the flank.
-        for (const auto &b : {m.thumbFwd, m.thumbBack, m.rightSide})
+        for (const auto &b : {m.thumbFwd, m.thumbBack})
             p.fillPath(b, vgrad(80, 140, s.metalHi, s.metalLo));
         bodyShading(p, m, s);
         p.fillPath(m.wheelSlot, s.bg0);
@@ -150,11 +159,8 @@ void drawModel(QImage &img, const Skin &s, bool keyView)
             // Wheel direction marks for scroll up and scroll down.
             q.setPen(Qt::NoPen);
             q.setBrush(s.accent);
-            QPolygonF up, dn;
-            up << QPointF(51, 13.5) << QPointF(54, 17.5) << QPointF(48, 17.5);
-            dn << QPointF(51, 55.5 - 4) << QPointF(54, 51.5 - 4) << QPointF(48, 51.5 - 4);
-            q.drawPolygon(up);
-            q.drawPolygon(QTransform().translate(0, 3).map(dn));
+            q.drawPath(m.wheelUp);
+            q.drawPath(m.wheelDown);
         } else {
             // Light zones: two flank strips in a spectrum, the wheel and the emblem.
             QLinearGradient sheen(0, 96, 0, 186);
@@ -190,6 +196,55 @@ void drawModel(QImage &img, const Skin &s, bool keyView)
     p.drawImage(0, 0, glow);
 }
 
+// The shape of each key position on the picture, by key id (the order of the key-name
+// list); positions this model does not have are empty.
+QPainterPath keyShape(const MouseShapes &m, int keyId)
+{
+    // The main buttons without the small ones that sit on them.
+    const QPainterPath onTop = m.dpiUp.united(m.dpiDown).united(m.sideA).united(m.sideB).united(m.sideC);
+    switch (keyId) {
+    case 0: return m.leftBtn.subtracted(onTop);
+    case 1: return m.rightBtn.subtracted(onTop);
+    case 2: return m.wheel;
+    case 3: return m.thumbFwd;
+    case 4: return m.thumbBack;
+    case 5: return m.dpiUp;
+    case 6: return m.mode;
+    case 7: return m.dpiDown;
+    case 9: return m.sideA;
+    case 10: return m.sideB;
+    case 11: return m.sideC;
+    case 14: return m.wheelUp;
+    case 15: return m.wheelDown;
+    default: return QPainterPath();
+    }
+}
+
+// One position lit over the key picture: the button filled and edged in the accent with
+// a glow around it. The scroll marks are small, so they are drawn larger and brighter.
+void drawLitKey(QImage &img, const MouseShapes &m, const Skin &s, int keyId)
+{
+    QPainterPath shape = keyShape(m, keyId);
+    const bool mark = keyId == 14 || keyId == 15;
+    if (mark) {
+        const QPointF c = shape.boundingRect().center();
+        shape = QTransform().translate(c.x(), c.y()).scale(1.35, 1.35).translate(-c.x(), -c.y()).map(shape);
+    }
+    QImage lit = blank(img.width(), img.height());
+    {
+        QPainter p(&lit);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = shape.boundingRect();
+        p.fillPath(shape, vgrad(int(r.top()), int(r.bottom()) + 1, withAlpha(mix(s.accent, Qt::white, 0.25), mark ? 255 : 170),
+                                withAlpha(s.accent, mark ? 255 : 110)));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(mix(s.accent, Qt::white, 0.45), mark ? 0.8 : 1.4));
+        p.drawPath(shape);
+    }
+    img = lit;
+    glowUnder(img, lit, s.accent, mark ? 5 : 4, mark ? 1.6 : 1.1);
+}
+
 } // namespace
 
 void paintMouseModels(Writer &w, const Skin &s)
@@ -200,4 +255,13 @@ void paintMouseModels(Writer &w, const Skin &s)
     QImage col = w.canvas("model_ms/model_R5_Color.png");
     drawModel(col, s, false);
     w.save("model_ms/model_R5_Color.png", col);
+    const MouseShapes m = shapes();
+    for (int id = 0; id < 16; ++id) {
+        if (keyShape(m, id).isEmpty())
+            continue;
+        const QString path = QString("model_ms/keyLit%1.png").arg(id, 2, 10, QLatin1Char('0'));
+        QImage lit = w.canvas(path);
+        drawLitKey(lit, m, s, id);
+        w.save(path, lit);
+    }
 }

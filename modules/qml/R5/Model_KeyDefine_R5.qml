@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Picture of the mouse for the key page, and the key matrix it edits: sixteen four-byte
-// records (function type and three parameters) plus the factory assignment.
+// Picture of the mouse for the key page (showing and picking the key position), and the
+// key matrix it edits: sixteen four-byte records (function type and three parameters)
+// plus the factory assignment.
 import QtQuick 2.15
 
 Item {
@@ -12,6 +13,12 @@ Item {
     property int curKeyMatrix: -1
     // The page whose refreshMacroIndex() runs after a reset of all keys.
     property var keyPage: null
+    // Names of the sixteen key positions and the key id being edited, for the picture.
+    property var positionNames: []
+    property int chosenKeyId: -1
+    readonly property bool tipShown: keyPicture.tipShown
+    // A position was clicked on the picture.
+    signal keyPicked(int keyId)
     // Factory assignment, four bytes per key id; replaced by the factory profile's values.
     property var keyCode_Default: [
         1, 0, 0xF0, 0,      1, 0, 0xF1, 0,      1, 0, 0xF2, 0,      1, 0, 0xF4, 0,
@@ -78,10 +85,13 @@ Item {
         }
     }
 
-    Image {
-        objectName: "modelKeyDefinePicture"
+    KeyPositionPicture {
+        id: keyPicture
+        objectName: "keyPicture"
         x: -10
         y: -20
-        source: sourceModel_R5_KeyDefine
+        names: modelKeyDefine.positionNames
+        chosenKeyId: modelKeyDefine.chosenKeyId
+        onKeyClicked: modelKeyDefine.keyPicked(keyId)
     }
 }

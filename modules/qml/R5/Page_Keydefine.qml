@@ -106,6 +106,18 @@ Item {
         showCurrentKey()
     }
 
+    // Chooses key id `keyId` as the key chooser does (a click on the mouse picture); an
+    // entry in progress is committed to the key it was typed for first.
+    function chooseKeyId(keyId) {
+        var at = mapping_for_keyId.indexOf(keyId)
+        if (at < 0)
+            return
+        dropFocus()
+        _menu_matrix.closeList()
+        _menu_matrix.setCurIndex(at)
+        showCurrentKey()
+    }
+
     function detectKeyboard(isDown, usbCode) {
         _input_keyboard.detectKeyboard(isDown, usbCode)
         _input_combo1.detectKeyboard(isDown, usbCode)
@@ -516,6 +528,11 @@ Item {
         y: 90
         keyPage: keyPage
         curKeyMatrix: _menu_matrix.defaultIndex
+        // Over the controls beside it while a key name is shown.
+        z: tipShown ? 3 : 0
+        positionNames: keyPage.productStrings
+        chosenKeyId: keyPage.chosenKeyId
+        onKeyPicked: keyPage.chooseKeyId(keyId)
     }
 
     Image {
