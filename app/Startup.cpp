@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Start-up order and tear-down of the program.
 #include "Startup.h"
+#include "BrokenPipes.h"
 #include "InputCallbacks.h"
 #include "InputHook.h"
 #include "LinkState.h"
@@ -16,6 +17,7 @@ QString programFolder(const QString &applicationFilePath)
 
 int runStartup(QApplication &app, const QString &folder, const StartupObserver &observer)
 {
+    BrokenPipes::survive();
     QDir::setCurrent(folder);
 
     chooseSceneBackend();

@@ -33,6 +33,10 @@ QString english(int index)
         {MacroSlotShared, QStringLiteral("Slot %1: %2")},
         {AllSaveNoMouse, QStringLiteral("The mouse did not answer, so nothing was written to it. Check that "
                                         "it is connected and press ALL SAVE again.")},
+        {CaptureInWindowOnly,
+         QStringLiteral("Global key capture is not available on this desktop (Wayland, or an X server "
+                        "without the RECORD extension). Key capture and macro recording see only the keys "
+                        "typed while this window has focus.")},
     };
     return texts.value(index);
 }

@@ -23,6 +23,9 @@ enum Index : int {
     MacroSlotsShared = 12,   // %1: one line per shared slot (MacroSlotShared)
     MacroSlotShared = 13,    // %1: slot number, %2: the macro names
     AllSaveNoMouse = 14,     // nothing reached the mouse
+
+    // Input capture.
+    CaptureInWindowOnly = 20,   // no global capture: keys are read only while the window has focus
 };
 
 // English text of message `index`, empty for a number that holds no text.

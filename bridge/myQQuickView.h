@@ -157,9 +157,23 @@ public slots:
     bool beginAllSave();                                               // 99: false: no mouse, nothing to do
     bool allSave();                                                    // 100: false while one runs
 
+    // ---- capture block (appended): input capture on demand ----
+    // An armed key field or a running recording claims capture while it needs keys and
+    // releases it after; a consumer that is destroyed lets go by itself. The first claim
+    // of a run without global capture tells the user once that keys are read only while
+    // the window has focus. claimKeyCapture returns whether keys are being read now.
+    bool claimKeyCapture(QObject *consumer);                           // 101
+    void releaseKeyCapture(QObject *consumer);                         // 102
+    // 0 no capture, 1 global (the whole desktop), 2 only while the window has focus.
+    int keyCaptureMode();                                              // 103
+    // ---- end of capture block ----
+
 signals:
     // "ALL SAVE" under way: `done` of `total` settings written; then its outcome for the
     // profile index it wrote.
     void allSaveProgress(int done, int total);
     void allSaveFinished(bool ok, int profile);
+
+private:
+    bool captureNoticeShown = false;   // the in-window notice, once per run
 };

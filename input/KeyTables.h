@@ -32,9 +32,9 @@ struct NameEntry {
 
 // The raw rows, in one place; everything else is derived from them.
 extern const ScanEntry scanRows[];
-extern const int scanRowCount;              // 105
+extern const int scanRowCount;              // 120 (20 extended)
 extern const VirtualKeyEntry virtualKeyRows[];
-extern const int virtualKeyRowCount;        // 121
+extern const int virtualKeyRowCount;        // 122
 extern const NameEntry nameRows[];
 extern const int nameRowCount;              // 132 (127 keyboard, 5 mouse)
 

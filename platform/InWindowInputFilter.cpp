@@ -52,6 +52,10 @@ bool InWindowInputFilter::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto *key = static_cast<QKeyEvent *>(event);
+        // Qt turns a held key into release/press pairs marked as auto-repeat; only the
+        // first press and the final release are the key, as with global capture.
+        if (key->isAutoRepeat())
+            break;
         quint32 scan = 0, flags = 0;
         if (scanFromNative(key->nativeScanCode(), key->modifiers(), &scan, &flags))
             m_keySink(scan, flags, event->type() == QEvent::KeyPress);

@@ -1,6 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The evdev-to-scan-code table for a standard 105-key keyboard plus F13-F24. Codes 1-88
-// are the set 1 scan codes themselves; the rest need the E0 prefix (extended flag).
+// The evdev-to-scan-code table for a standard 105-key keyboard plus F13-F24, keypad =
+// and the extra character keys of Brazilian and Japanese keyboards. Codes 1-88 are the
+// set 1 scan codes themselves; the rest are listed, some with the E0 prefix (extended flag).
+//
+// Left out on purpose: the input-method and language keys (Henkan, Muhenkan,
+// Katakana/Hiragana, Hangeul, Hanja) and Yen, whose virtual keys depend on the layout
+// (Kana and Hangul share one, Yen shares backslash's), so the fixed tables cannot give
+// each its own usage; Power, which the system acts on; and every key outside the
+// keyboard page (media, browser, system keys: the key page offers them as MEDIA).
 #include "InputScanCodes.h"
 #include <linux/input-event-codes.h>
 
@@ -27,6 +34,7 @@ const Row specialRows[] = {
     {KEY_F16, 0x67, false},      {KEY_F17, 0x68, false},      {KEY_F18, 0x69, false},
     {KEY_F19, 0x6A, false},      {KEY_F20, 0x6B, false},      {KEY_F21, 0x6C, false},
     {KEY_F22, 0x6D, false},      {KEY_F23, 0x6E, false},      {KEY_F24, 0x76, false},
+    {KEY_KPEQUAL, 0x59, false},  {KEY_RO, 0x73, false},       {KEY_KPCOMMA, 0x7E, false},
 };
 
 struct Table {

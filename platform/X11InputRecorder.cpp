@@ -2,6 +2,7 @@
 // X RECORD capture: a thread owns two X connections (control and data), records the core
 // key and button events of every client, converts them and posts them to the GUI thread.
 #include "X11InputRecorder.h"
+#include "BrokenPipes.h"
 #include <QDebug>
 #include <QMetaObject>
 #include <atomic>
@@ -27,6 +28,7 @@ struct X11InputRecorder::Private {
     QByteArray displayName;
     std::thread thread;
     std::atomic<bool> running{false};
+    std::atomic<quint32> context{0};
     int wake[2] = {-1, -1};
     // Touched by the recorder thread only.
     int altKeysDown = 0;
@@ -55,6 +57,8 @@ X11InputRecorder::~X11InputRecorder() { stop(); }
 void X11InputRecorder::setDisplayName(const QByteArray &name) { d->displayName = name; }
 
 bool X11InputRecorder::isRunning() const { return d->running.load(); }
+
+quint32 X11InputRecorder::recordContext() const { return d->context.load(); }
 
 #ifdef R5_HAVE_XRECORD
 
@@ -95,10 +99,25 @@ void closeConnection(Display *display)
 }
 }
 
+bool X11InputRecorder::isAvailable(const QByteArray &displayName)
+{
+    BrokenPipes::survive();
+    Display *probe = XOpenDisplay(displayName.isEmpty() ? nullptr : displayName.constData());
+    if (!probe)
+        return false;
+    watchConnection(probe, true);
+    int major = 0, minor = 0;
+    const bool ok = XRecordQueryVersion(probe, &major, &minor);
+    closeConnection(probe);
+    return ok;
+}
+
 bool X11InputRecorder::start()
 {
     if (d->running.load())
         return true;
+    // The server may vanish mid-write on these connections: that must be an error, not a signal.
+    BrokenPipes::survive();
     if (pipe2(d->wake, O_CLOEXEC | O_NONBLOCK) != 0) {
         d->wake[0] = d->wake[1] = -1;
         return false;
@@ -164,8 +183,10 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
             ok = context != 0;
         }
     }
-    if (ok)
+    if (ok) {
+        this->context.store(quint32(context));
         ok = XRecordEnableContextAsync(data, context, &Private::intercept, reinterpret_cast<XPointer>(this));
+    }
     if (ok) {
         // Recording is live once the server sends its start-of-data reply; waiting for it
         // means nothing typed after start() returns can be missed.
@@ -185,6 +206,7 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
             XRecordFreeContext(control, context);
         closeConnection(data);
         closeConnection(control);
+        this->context.store(0);
         started.set_value(false);
         return;
     }
@@ -215,6 +237,7 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
     }
     closeConnection(data);
     closeConnection(control);
+    this->context.store(0);
 }
 
 void X11InputRecorder::Private::connectionLost(Display *, void *closure)
@@ -270,5 +293,6 @@ void X11InputRecorder::Private::handleEvent(const xEvent *event)
 
 bool X11InputRecorder::start() { return false; }
 void X11InputRecorder::stop() {}
+bool X11InputRecorder::isAvailable(const QByteArray &) { return false; }
 
 #endif

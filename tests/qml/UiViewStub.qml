@@ -143,6 +143,19 @@ QtObject {
     function beginAllSave() { return true }
     function allSave() { return true }
 
+    // Input capture: the consumers holding a claim, as the native side keeps them.
+    property var captureClaims: []
+    property int captureMode: 1
+    function claimKeyCapture(consumer) {
+        if (captureClaims.indexOf(consumer) < 0)
+            captureClaims = captureClaims.concat([consumer])
+        return true
+    }
+    function releaseKeyCapture(consumer) {
+        captureClaims = captureClaims.filter(function (c) { return c !== consumer })
+    }
+    function keyCaptureMode() { return captureMode }
+
     // ui_Ctl
     function onMinimize() { log("onMinimize", []) }
     function onXChanged(dx) { log("onXChanged", [dx]) }

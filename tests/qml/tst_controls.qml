@@ -14,6 +14,12 @@ ControlScene {
     Slider { id: slider; x: 10; y: 10 }
     Slider_11 { id: slider11; x: 10; y: 50 }
     KeyInput_2 { id: keyInput; x: 10; y: 90 }
+    Item {
+        id: keyHolder
+        x: 10; y: 260; width: 151; height: 23
+        KeyInput_2 { id: heldKeyInput }
+    }
+    Component { id: keyInputComponent; KeyInput_2 { } }
     ValueInput { id: valueInput; x: 200; y: 90; width: 151; height: 23; minValue: 10; maxValue: 100 }
     Checkbox { id: checkbox; x: 10; y: 130; chkStr: "LED" }
     RadioButton { id: radio; x: 100; y: 130; chkStr: "R"; index: 3 }
@@ -152,6 +158,64 @@ ControlScene {
             mouseClick(keyInput)
             mouseClick(keyInput)
             verify(!keyInput.isSelect)
+        }
+
+        // Capture is claimed exactly while the field is armed, shown and usable; hiding or
+        // disabling it disarms it, and it takes no key meanwhile.
+        function test_keyinput_claims_capture_only_while_usable_data() {
+            return [
+                { tag: "hidden", hide: function () { keyInput.visible = false },
+                  show: function () { keyInput.visible = true } },
+                { tag: "parent hidden", hide: function () { keyHolder.visible = false },
+                  show: function () { keyHolder.visible = true } },
+                { tag: "parent disabled", hide: function () { keyHolder.enabled = false },
+                  show: function () { keyHolder.enabled = true } },
+            ]
+        }
+        function test_keyinput_claims_capture_only_while_usable(data) {
+            var field = data.tag === "hidden" ? keyInput : heldKeyInput
+            field.setKeycodeUSB(-1)
+            ui_View.captureClaims = []
+            keySpy.clear()
+            mouseClick(field)
+            verify(field.isSelect)
+            compare(ui_View.captureClaims.length, 1)
+            verify(ui_View.captureClaims[0] === field)
+            verify(field.captureLive)
+            verify(findChild(field, "capturePulse").visible)
+
+            data.hide()
+            verify(!field.isSelect)
+            compare(ui_View.captureClaims.length, 0)
+            verify(!findChild(field, "capturePulse").visible)
+            field.detectKeyboard(true, 0x04)
+            compare(field.tmpKeycodeUSB, 0)
+            data.show()
+            // Shown again it stays disarmed until clicked.
+            verify(!field.isSelect)
+            compare(ui_View.captureClaims.length, 0)
+            field.detectKeyboard(true, 0x04)
+            compare(field.tmpKeycodeUSB, 0)
+
+            // Taking a key, or a second click, lets go as well.
+            mouseClick(field)
+            compare(ui_View.captureClaims.length, 1)
+            field.detectKeyboard(true, 0x05)
+            compare(field.tmpKeyString, "B")
+            compare(ui_View.captureClaims.length, 0)
+            mouseClick(field)
+            mouseClick(field)
+            compare(ui_View.captureClaims.length, 0)
+        }
+
+        function test_keyinput_destroyed_while_armed_lets_go() {
+            ui_View.captureClaims = []
+            var field = keyInputComponent.createObject(scene, { x: 400, y: 90 })
+            mouseClick(field)
+            compare(ui_View.captureClaims.length, 1)
+            field.destroy()
+            wait(0)
+            compare(ui_View.captureClaims.length, 0)
         }
 
         function test_valueinput_commit_rules() {

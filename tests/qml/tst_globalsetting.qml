@@ -258,6 +258,23 @@ Item {
             root.initUI()
         }
 
+        // Only without global capture does the page say that keys are read in the window alone.
+        function test_capture_note_follows_capture_mode_data() {
+            return [ { tag: "global", mode: 1, shown: false }, { tag: "in-window only", mode: 2, shown: true },
+                     { tag: "none", mode: 0, shown: false } ]
+        }
+        function test_capture_note_follows_capture_mode(data) {
+            ui_View.captureMode = data.mode
+            root.initUI()
+            var note = pageItem("captureNote")
+            compare(note.visible, data.shown)
+            compare(note.text, "KEYS ARE CAPTURED ONLY WHILE THIS WINDOW HAS FOCUS")
+            // It stays clear of the reset and save buttons.
+            verify(note.x + note.width <= pageItem("buttonFrame").x)
+            ui_View.captureMode = 1
+            root.initUI()
+        }
+
         function test_empty_list_keeps_defaults_and_lists_languages() {
             page.skin_No = 1
             page._StringList = page.englishStrings

@@ -150,6 +150,16 @@ private slots:
         QCOMPARE(all[0].at(0), QString("DejaVu Sans"));
         QCOMPARE(all[1].at(0), QString("Noto Sans CJK SC"));
         QCOMPARE(all[2].at(0), QString("Noto Sans CJK TC"));
+
+        // The capture note and its message: English as the pages hold it, translated in Chinese.
+        QCOMPARE(all[0].at(150), QString("KEYS ARE CAPTURED ONLY WHILE THIS WINDOW HAS FOCUS"));
+        const int note = MessageTexts::CaptureInWindowOnly;
+        QCOMPARE(Localisation::message("031000", note), MessageTexts::english(note));
+        for (const QString &code : {"025044", "025208"}) {
+            QVERIFY(all[kCodes.indexOf(code)].at(150) != all[0].at(150));
+            QVERIFY(Localisation::message(code, note).contains(QString::fromUtf8("焦點"))
+                    || Localisation::message(code, note).contains(QString::fromUtf8("焦点")));
+        }
     }
 
     // The English file repeats the pages' built-in captions at their indices.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The copy-data notice channel: decoding bounds and checks, delivery to a window found by
 // title, consumption by the application filter, the warning it shows, and the hook owner.
+#include "CaptureClaims.h"
 #include "CopyData.h"
 #include "InputCallbacks.h"
 #include "InputHook.h"
@@ -192,10 +193,12 @@ private slots:
         QCOMPARE(calledOn.load(), QThread::currentThread());
     }
 
-    // Without an X server the owner falls back to the in-window filter; reinstalling never
-    // doubles the reports and uninstalling stops them.
+    // Without an X server the owner falls back to the in-window filter, which like global
+    // capture reads nothing until a consumer claims it; reinstalling never doubles the
+    // reports, and releasing or uninstalling stops them.
     void hookOwnerInWindowMode()
     {
+        QObject consumer;
         const QByteArray display = qgetenv("DISPLAY");
         qunsetenv("DISPLAY");
         InputHook hook;
@@ -212,14 +215,29 @@ private slots:
         };
         clicks = 0;
         click();
+        QCOMPARE(clicks, 0);
+        QVERIFY(!hook.isCapturing());
+        CaptureClaims::claim(&consumer);
+        QVERIFY(hook.isCapturing());
+        click();
         QCOMPARE(clicks, 1);
         QVERIFY(hook.installHooks());
+        QVERIFY(hook.isCapturing());   // the claim still holds
         click();
         QCOMPARE(clicks, 2);
+        CaptureClaims::release(&consumer);
+        QVERIFY(!hook.isCapturing());
+        click();
+        QCOMPARE(clicks, 2);
+        CaptureClaims::claim(&consumer);
+        click();
+        QCOMPARE(clicks, 3);
         hook.uninstallHooks();
         QCOMPARE(hook.captureMode(), InputHook::NoCapture);
+        QVERIFY(!hook.isCapturing());
         click();
-        QCOMPARE(clicks, 2);
+        QCOMPARE(clicks, 3);
+        CaptureClaims::release(&consumer);
         InputHook::setMouseCallback(nullptr, nullptr);
     }
 };

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Hook procedures fed synthetic events, the evdev-to-scan conversion for a whole 105-key
 // keyboard, and the in-window fallback filter.
+#include "CaptureClaims.h"
 #include "HookProcedures.h"
+#include "InputHook.h"
 #include "InWindowInputFilter.h"
 #include "InputScanCodes.h"
 #include "KeyTables.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSet>
 #include <QWindow>
 #include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
@@ -45,6 +48,8 @@ char *toString(const MouseReport &r)
                        .toLatin1().constData());
 }
 }
+
+QString nameForCodeOrEmpty(int code) { return KeyTables::nameForCode(uchar(code)); }
 
 class TestInputHook : public QObject
 {
@@ -251,8 +256,7 @@ private slots:
             {"Left Ctrl", KEY_LEFTCTRL, 0x1D, false, 0xE0}, {"Left Win", KEY_LEFTMETA, 0x5B, true, 0xE3},
             {"Left Alt", KEY_LEFTALT, 0x38, false, 0xE2}, {"Space", KEY_SPACE, 0x39, false, 0x2C},
             {"Right Alt", KEY_RIGHTALT, 0x38, true, 0xE6},
-            // The scan table has no row for the right Windows key, so it is not captured.
-            {"Right Win", KEY_RIGHTMETA, 0x5C, true, 0x00},
+            {"Right Win", KEY_RIGHTMETA, 0x5C, true, 0xE7},
             {"Menu", KEY_COMPOSE, 0x5D, true, 0x65}, {"Right Ctrl", KEY_RIGHTCTRL, 0x1D, true, 0xE4},
             {"Left", KEY_LEFT, 0x4B, true, 0x50}, {"Down", KEY_DOWN, 0x50, true, 0x51},
             {"Right", KEY_RIGHT, 0x4D, true, 0x4F},
@@ -276,6 +280,70 @@ private slots:
         QCOMPARE(int(HookProc::keyboardProc(gotScan, gotExtended ? 1 : 0, true)), usage);
         if (usage)
             QVERIFY2(!KeyTables::nameForCode(uchar(usage)).isEmpty(), "a captured key must have a name");
+    }
+
+    // Every key an X server can report (keycodes 8-255, evdev + 8) is either captured as
+    // the keyboard usage Linux itself gives that key, with a name to show, or left out on
+    // purpose for one of the reasons below.
+    void everyXKeyIsNamedOrIgnoredOnPurpose()
+    {
+        // Linux's HID keyboard table (usage -> evdev code), 0x04-0xA4 and the modifiers.
+        static const int kernelUsageToEvdev[][2] = {
+            {0x04, 30}, {0x05, 48}, {0x06, 46}, {0x07, 32}, {0x08, 18}, {0x09, 33}, {0x0A, 34}, {0x0B, 35},
+            {0x0C, 23}, {0x0D, 36}, {0x0E, 37}, {0x0F, 38}, {0x10, 50}, {0x11, 49}, {0x12, 24}, {0x13, 25},
+            {0x14, 16}, {0x15, 19}, {0x16, 31}, {0x17, 20}, {0x18, 22}, {0x19, 47}, {0x1A, 17}, {0x1B, 45},
+            {0x1C, 21}, {0x1D, 44}, {0x1E, 2}, {0x1F, 3}, {0x20, 4}, {0x21, 5}, {0x22, 6}, {0x23, 7},
+            {0x24, 8}, {0x25, 9}, {0x26, 10}, {0x27, 11}, {0x28, 28}, {0x29, 1}, {0x2A, 14}, {0x2B, 15},
+            {0x2C, 57}, {0x2D, 12}, {0x2E, 13}, {0x2F, 26}, {0x30, 27}, {0x31, 43}, {0x32, 43}, {0x33, 39},
+            {0x34, 40}, {0x35, 41}, {0x36, 51}, {0x37, 52}, {0x38, 53}, {0x39, 58}, {0x3A, 59}, {0x3B, 60},
+            {0x3C, 61}, {0x3D, 62}, {0x3E, 63}, {0x3F, 64}, {0x40, 65}, {0x41, 66}, {0x42, 67}, {0x43, 68},
+            {0x44, 87}, {0x45, 88}, {0x46, 99}, {0x47, 70}, {0x48, 119}, {0x49, 110}, {0x4A, 102}, {0x4B, 104},
+            {0x4C, 111}, {0x4D, 107}, {0x4E, 109}, {0x4F, 106}, {0x50, 105}, {0x51, 108}, {0x52, 103},
+            {0x53, 69}, {0x54, 98}, {0x55, 55}, {0x56, 74}, {0x57, 78}, {0x58, 96}, {0x59, 79}, {0x5A, 80},
+            {0x5B, 81}, {0x5C, 75}, {0x5D, 76}, {0x5E, 77}, {0x5F, 71}, {0x60, 72}, {0x61, 73}, {0x62, 82},
+            {0x63, 83}, {0x64, 86}, {0x65, 127}, {0x66, 116}, {0x67, 117}, {0x68, 183}, {0x69, 184},
+            {0x6A, 185}, {0x6B, 186}, {0x6C, 187}, {0x6D, 188}, {0x6E, 189}, {0x6F, 190}, {0x70, 191},
+            {0x71, 192}, {0x72, 193}, {0x73, 194}, {0x74, 134}, {0x75, 138}, {0x76, 130}, {0x77, 132},
+            {0x78, 128}, {0x79, 129}, {0x7A, 131}, {0x7B, 137}, {0x7C, 133}, {0x7D, 135}, {0x7E, 136},
+            {0x7F, 113}, {0x80, 115}, {0x81, 114}, {0x85, 121}, {0x87, 89}, {0x88, 93}, {0x89, 124},
+            {0x8A, 92}, {0x8B, 94}, {0x8C, 95}, {0x90, 122}, {0x91, 123}, {0x92, 90}, {0x93, 91}, {0x94, 85},
+            {0xE0, 29}, {0xE1, 42}, {0xE2, 56}, {0xE3, 125}, {0xE4, 97}, {0xE5, 54}, {0xE6, 100}, {0xE7, 126},
+        };
+        int usageOf[256] = {};   // evdev -> the first usage Linux maps onto it
+        for (const auto &row : kernelUsageToEvdev)
+            if (!usageOf[row[1]])
+                usageOf[row[1]] = row[0];
+        // Named usages left out on purpose: input-method and language keys and Yen (their
+        // virtual keys depend on the layout) and Power (the system acts on it).
+        const QSet<int> namedButIgnored = {KEY_HENKAN, KEY_MUHENKAN, KEY_KATAKANAHIRAGANA, KEY_HANGEUL,
+                                           KEY_HANJA, KEY_YEN, KEY_POWER};
+
+        QSet<int> capturedUsages;
+        for (int xKeycode = 8; xKeycode <= 255; ++xKeycode) {
+            const int evdev = InputScanCodes::evdevFromXKeycode(xKeycode);
+            const QByteArray where = "X keycode " + QByteArray::number(xKeycode) + ", evdev " + QByteArray::number(evdev);
+            HookProc::resetKeyState();
+            quint32 scan = 0;
+            bool extended = false;
+            const int captured = InputScanCodes::evdevToScan(evdev, &scan, &extended)
+                                     ? HookProc::keyboardProc(scan, extended ? 1 : 0, true)
+                                     : 0;
+            const int kernel = usageOf[evdev];
+            if (captured) {
+                QVERIFY2(captured == kernel, where + ": captured as " + QByteArray::number(captured, 16));
+                QVERIFY2(!nameForCodeOrEmpty(captured).isEmpty(), where + ": captured without a name");
+                QVERIFY2(!capturedUsages.contains(captured), where + ": a second key for one usage");
+                capturedUsages.insert(captured);
+            } else if (kernel && !nameForCodeOrEmpty(kernel).isEmpty()) {
+                QVERIFY2(namedButIgnored.contains(evdev), where + ": has a name but is not captured");
+            }
+            // Otherwise: outside the keyboard page (media, browser, system keys), or a
+            // keyboard usage without a name, which a macro file could not store.
+        }
+        // The keys this change brought in.
+        for (int usage : {0xE7, 0x68, 0x6C, 0x73, 0x67, 0x85, 0x87})
+            QVERIFY2(capturedUsages.contains(usage), QByteArray::number(usage, 16));
+        QCOMPARE(capturedUsages.size(), 120);   // 105 keys, F13-F24, keypad =, Int'l 1, keypad comma
     }
 
     void evdevOutsideTheKeyboard()
@@ -324,6 +392,45 @@ private slots:
         sendMouse(&window, QEvent::MouseButtonPress, Qt::BackButton, {5, 6});
         QCOMPARE(mouseReports, (QVector<MouseReport>{{0xF0, true, 300, 200}, {0xF0, false, 301, 200},
                                                      {0xF2, true, 5, 6}}));
+    }
+
+    // The fallback forced (no X server): a key held while recording arrives from Qt as one
+    // press, release/press pairs marked auto-repeat, and the final release; it is one
+    // press and one release, as with global capture.
+    void inWindowFallbackHeldKeyIsOnePressAndOneRelease()
+    {
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("DISPLAY");
+        InputHook hook;
+        if (!display.isEmpty())
+            qputenv("DISPLAY", display);
+        QCOMPARE(hook.captureMode(), InputHook::InWindow);
+        QObject recording;
+        CaptureClaims::claim(&recording);
+        QVERIFY(hook.isCapturing());
+        HookProc::setKeyboardCallback(recordKey, &contextTag);
+
+        QWindow window;
+        auto send = [&window](QEvent::Type type, quint32 native, bool autoRepeat) {
+            QKeyEvent ev(type, Qt::Key_A, Qt::NoModifier, native, 0, 0, QString(), autoRepeat);
+            QSpontaneKeyEvent::setSpontaneous(&ev);
+            qApp->notify(&window, &ev);
+        };
+        send(QEvent::KeyPress, KEY_A + 8, false);
+        for (int i = 0; i < 24; ++i) {   // about 1.5 s of auto-repeat
+            send(QEvent::KeyRelease, KEY_A + 8, true);
+            send(QEvent::KeyPress, KEY_A + 8, true);
+        }
+        send(QEvent::KeyRelease, KEY_A + 8, false);
+        // Another key held the same way, with Shift around it.
+        send(QEvent::KeyPress, KEY_LEFTSHIFT + 8, false);
+        send(QEvent::KeyPress, KEY_B + 8, false);
+        send(QEvent::KeyRelease, KEY_B + 8, true);
+        send(QEvent::KeyPress, KEY_B + 8, true);
+        send(QEvent::KeyRelease, KEY_B + 8, false);
+        send(QEvent::KeyRelease, KEY_LEFTSHIFT + 8, false);
+        CaptureClaims::release(&recording);
+        QCOMPARE(keyReports, (QVector<KeyReport>{down(0x04), up(0x04), down(0xE1), down(0x05), up(0x05), up(0xE1)}));
     }
 
     void inWindowAltPrintScreen()

@@ -36,7 +36,7 @@ private slots:
 
     void scanTableRows()
     {
-        QCOMPARE(scanRowCount, 105);
+        QCOMPARE(scanRowCount, 120);
         int extended = 0;
         QSet<int> keys;
         for (int i = 0; i < scanRowCount; ++i) {
@@ -46,13 +46,13 @@ private slots:
             // Every virtual key the scan table yields continues to a usage.
             QVERIFY2(usageForVirtualKey(scanRows[i].vk), QByteArray::number(scanRows[i].vk, 16));
         }
-        QCOMPARE(extended, 19);
-        QCOMPARE(keys.size(), 105);
+        QCOMPARE(extended, 20);
+        QCOMPARE(keys.size(), 120);
     }
 
     void virtualKeyTableRows()
     {
-        QCOMPARE(virtualKeyRowCount, 121);
+        QCOMPARE(virtualKeyRowCount, 122);
         QSet<int> vks;
         for (int i = 0; i < virtualKeyRowCount; ++i) {
             vks.insert(virtualKeyRows[i].vk);
@@ -60,7 +60,7 @@ private slots:
             QVERIFY2(!nameForCode(virtualKeyRows[i].usage).isEmpty(),
                      QByteArray::number(virtualKeyRows[i].usage, 16));
         }
-        QCOMPARE(vks.size(), 121);
+        QCOMPARE(vks.size(), 122);
         QCOMPARE(usageForVirtualKey(0x0E), uchar(0x58));   // the private keypad Enter key
         QCOMPARE(usageForVirtualKey(0x5C), uchar(0xE7));
         QCOMPARE(usageForVirtualKey(0x0A), uchar(0));

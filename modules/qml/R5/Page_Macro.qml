@@ -11,6 +11,8 @@ Item {
     height: background.height
 
     property bool isRecordStart: false
+    // Keys are being read for the recording right now (the record strip pulses meanwhile).
+    property bool recordLive: false
     // One step line held by cut or copy.
     property string scrapbook: ""
     // After copy the line can be pasted again and again; after cut only once.
@@ -237,12 +239,28 @@ Item {
         save()
     }
 
-    // Leaving the page ends a recording, so keys typed elsewhere do not end up in it.
+    // A recording holds a capture claim from start to stop.
+    onIsRecordStartChanged: {
+        if (isRecordStart) {
+            recordLive = ui_View.claimKeyCapture(macroPage)
+        } else {
+            ui_View.releaseKeyCapture(macroPage)
+            recordLive = false
+        }
+    }
+    Component.onDestruction: ui_View.releaseKeyCapture(macroPage)
+
+    // Leaving the page ends a recording, so keys typed elsewhere do not end up in it;
+    // so does opening the settings drawer over it.
     onVisibleChanged: {
         if (!visible && isRecordStart)
             stopRecording()
         if (!visible)
             closeMenu()
+    }
+    onEnabledChanged: {
+        if (!enabled && isRecordStart)
+            stopRecording()
     }
 
     Connections {
@@ -410,6 +428,23 @@ Item {
             source1: sourceStop1
             enabled: macroPage.isRecordStart
             onClicked: macroPage.stopRecording()
+        }
+
+        // While keys are read for the recording the strip's frame pulses in the highlight colour.
+        Rectangle {
+            id: recordPulse
+            objectName: "recordPulse"
+            anchors.fill: parent
+            color: "transparent"
+            border.width: 1
+            border.color: globalSetting_color
+            visible: macroPage.recordLive
+            SequentialAnimation on opacity {
+                running: recordPulse.visible
+                loops: Animation.Infinite
+                NumberAnimation { from: 1.0; to: 0.15; duration: 600; easing.type: Easing.InOutSine }
+                NumberAnimation { from: 0.15; to: 1.0; duration: 600; easing.type: Easing.InOutSine }
+            }
         }
     }
 

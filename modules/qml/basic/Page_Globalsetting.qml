@@ -54,8 +54,10 @@ Item {
         // 141-149: words of the step editor and key fields ("MOUSE【 LEFT 】",
         // "KEY【 PRESS ANY 】", "DELAY【 】ms", "FIRE【 】times"); 148 and 149 unused.
         "MOUSE", "KEY", "PRESS ANY", "DELAY", "ms", "FIRE", "times", "", "",
-        // 150-154: not used yet
-        "", "", "", "", "",
+        // 150: without global capture (settings page)
+        "KEYS ARE CAPTURED ONLY WHILE THIS WINDOW HAS FOCUS",
+        // 151-154: not used yet
+        "", "", "", "",
         // 155-162: what the mouse holds (bottom strip, ALL SAVE, macro memory)
         "THE MOUSE STILL HOLDS %1 UNTIL ALL SAVE", "SAVING TO THE MOUSE %1 / %2", "THE MOUSE HOLDS %1",
         "NOT ALL OF %1 REACHED THE MOUSE", "%1 / %2 BYTES", "CURRENT DPI STAGE", "KEY MATRIX", "SLOT %1"
@@ -63,6 +65,8 @@ Item {
 
     // ---- page state ----
     property bool isSkinShow: true
+    // No global capture: keys are read only while this window has focus.
+    property bool captureInWindowOnly: false
     // Custom background exactly as stored: "file:" followed by the picture's path, or "".
     property string customBackgroundText: ""
     property int sizeIndex: 0
@@ -288,6 +292,8 @@ Item {
 
     function initUI() {
         isSkinShow = ui_View.getIsSkinShow()
+        // Asked here, not at creation: capture is set up after the scene is loaded.
+        captureInWindowOnly = ui_View.keyCaptureMode() === 2
         var list = ui_View.loadApConfig()
         // Without stored settings the defaults stay, but languages can still be chosen.
         fillLanguages()
@@ -721,6 +727,26 @@ Item {
             source1: sourceApply1
             onClicked: globalSetting.saveApconfig()
         }
+    }
+
+    // ---- without global capture, keys are read only while this window has focus ----
+    Text {
+        id: captureNote
+        objectName: "captureNote"
+        x: textBox.x
+        y: buttonFrame.y
+        width: buttonFrame.x - x - 8
+        height: buttonFrame.height
+        visible: globalSetting.captureInWindowOnly
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 7
+        text: globalSetting_stringList[150]
+        font.bold: true
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        color: globalSetting_color_enable
     }
 
     // ---- the drop-down column, declared last so an open list covers what lies below ----

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Key capture field: a click arms it, the next key event (press or release) is taken
-// and named from the key-name table.
+// and named from the key-name table. It reads keys only while armed, shown and usable:
+// hidden or disabled it disarms, and capture runs only while some field (or a macro
+// recording) claims it.
 import QtQuick 2.15
 
 Rectangle {
@@ -16,9 +18,27 @@ Rectangle {
     color: "black"
     opacity: (!enabled && (!parent || parent.enabled)) ? 0.2 : 1.0
 
+    // Armed, shown and usable: the only state in which keys are taken.
+    readonly property bool capturing: isSelect && visible && enabled
+    // Keys are being read for this field right now (the field pulses meanwhile).
+    property bool captureLive: false
+
+    onCapturingChanged: {
+        if (capturing) {
+            captureLive = ui_View.claimKeyCapture(keyInput)
+        } else {
+            ui_View.releaseKeyCapture(keyInput)
+            captureLive = false
+        }
+    }
+    // A field the user cannot see or use must not stay armed (settings drawer, another page).
+    onVisibleChanged: if (!visible) isSelect = false
+    onEnabledChanged: if (!enabled) isSelect = false
+    Component.onDestruction: ui_View.releaseKeyCapture(keyInput)
+
     // Called by the owning page with every relayed key event.
     function detectKeyboard(isDown, usbCode) {
-        if (!isSelect)
+        if (!capturing)
             return
         setKeycodeUSB(usbCode)
         inputComplete(usbCode)
@@ -39,6 +59,24 @@ Rectangle {
 
     Image {
         source: sourceSlider
+    }
+
+    // While keys are read the field's frame pulses in the highlight colour.
+    Rectangle {
+        id: pulse
+        objectName: "capturePulse"
+        anchors.fill: parent
+        color: "transparent"
+        border.width: 1
+        border.color: globalSetting_color
+        visible: keyInput.captureLive
+        opacity: 1.0
+        SequentialAnimation on opacity {
+            running: pulse.visible
+            loops: Animation.Infinite
+            NumberAnimation { from: 1.0; to: 0.15; duration: 600; easing.type: Easing.InOutSine }
+            NumberAnimation { from: 0.15; to: 1.0; duration: 600; easing.type: Easing.InOutSine }
+        }
     }
 
     Text {
