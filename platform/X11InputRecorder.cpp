@@ -13,6 +13,8 @@
 #include <fcntl.h>
 #include <linux/input-event-codes.h>
 #include <poll.h>
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
@@ -155,6 +157,13 @@ void X11InputRecorder::Private::run(std::promise<bool> started)
 {
     startOfData = false;
     altKeysDown = 0;
+    // A write on a connection whose server has gone (disabling the context, closing) must
+    // fail with EPIPE on this thread whatever the process does with SIGPIPE; a signal
+    // left pending here is discarded when the thread ends.
+    sigset_t pipeOnly;
+    sigemptyset(&pipeOnly);
+    sigaddset(&pipeOnly, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeOnly, nullptr);
     // Both connections are opened and used only here, so Xlib is never shared with the GUI thread.
     const char *name = displayName.isEmpty() ? nullptr : displayName.constData();
     Display *control = XOpenDisplay(name);

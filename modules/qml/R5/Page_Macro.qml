@@ -239,7 +239,7 @@ Item {
         save()
     }
 
-    // A recording holds a capture claim from start to stop.
+    // A recording holds a capture claim from start to stop (or until the page is destroyed).
     onIsRecordStartChanged: {
         if (isRecordStart) {
             recordLive = ui_View.claimKeyCapture(macroPage)
@@ -248,7 +248,6 @@ Item {
             recordLive = false
         }
     }
-    Component.onDestruction: ui_View.releaseKeyCapture(macroPage)
 
     // Leaving the page ends a recording, so keys typed elsewhere do not end up in it;
     // so does opening the settings drawer over it.

@@ -34,7 +34,7 @@ Rectangle {
     // A field the user cannot see or use must not stay armed (settings drawer, another page).
     onVisibleChanged: if (!visible) isSelect = false
     onEnabledChanged: if (!enabled) isSelect = false
-    Component.onDestruction: ui_View.releaseKeyCapture(keyInput)
+    // A field destroyed while armed needs no call here: its claim ends with the object.
 
     // Called by the owning page with every relayed key event.
     function detectKeyboard(isDown, usbCode) {
