@@ -377,6 +377,11 @@ private slots:
         mainWindow->hide();
         Run run;
         run.prepare(2);
+        QList<DialogRequest> asked;
+        run.dialogs = [&](const DialogRequest &r) {
+            asked << r;
+            return DialogAnswer{};
+        };
         run.scenario = [&](Scene &s) {
             InputHook *hook = InputHook::instance();
             QVERIFY(hook);
@@ -420,6 +425,9 @@ private slots:
             s.key(0x24, false);
             QTest::qWait(50);
             QCOMPARE(s.record(9), before);
+            // With global capture the user is told nothing, and the settings page says nothing.
+            QVERIFY(!s.prop("_Page_Globalsetting", "captureInWindowOnly").toBool());
+            QVERIFY(asked.isEmpty());
             s.item("upItem")->setProperty("isGlobalSettingSelect", false);
         };
         run.start();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Key definition page against the simulated mouse: keys captured and applied, fire keys,
 // macro slots, the left-button guard, "ALL RESET", and how stored records are shown.
+#include "MessageTexts.h"
 #include "SceneRig.h"
 
 using namespace SceneRig;
@@ -385,6 +386,50 @@ private slots:
             QCOMPARE(s.record(3), list4(3, 0, 0x2A, 0x02));
         };
         run.start();
+        QVERIFY(run.scenarioDone);
+    }
+
+    // Without global capture (no X server here) the first arming tells the user once that
+    // keys are read only while the window has focus, and the settings page says so. An
+    // armed field lets go when the settings drawer covers it: a key typed there is not taken.
+    void inWindowCaptureToldOnceAndCoveredFieldTakesNothing()
+    {
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("DISPLAY");
+        run.prepare(2);
+        QList<DialogRequest> asked;
+        run.dialogs = [&](const DialogRequest &r) {
+            asked << r;
+            return DialogAnswer{};
+        };
+        run.scenario = [&](Scene &s) {
+            QVERIFY(chooseKey(s, 9));
+            QVERIFY(s.choose("_menu_function", fnKeyboard));
+            QVERIFY(asked.isEmpty());
+            QVERIFY(s.click("_input_keyboard"));
+            QCOMPARE(asked.size(), 1);
+            QCOMPARE(asked.at(0).kind, DialogRequest::Warning);
+            QCOMPARE(asked.at(0).caption, QString("R5 Mouse Configurator"));
+            QCOMPARE(asked.at(0).text, MessageTexts::english(MessageTexts::CaptureInWindowOnly));
+            QVERIFY(s.prop("_input_keyboard", "isSelect").toBool());
+            s.tap(0x05);
+            QCOMPARE(s.record(9), list4(0, 0, 0x05, 0));
+            QVERIFY(s.click("_input_keyboard"));
+            QVERIFY(s.prop("_input_keyboard", "isSelect").toBool());
+            QCOMPARE(asked.size(), 1);
+
+            QVERIFY(s.click("btnGlobalSetting"));
+            QVERIFY(!s.prop("_input_keyboard", "isSelect").toBool());
+            s.tap(0x24);   // "7" typed into the drawer's colour field
+            QCOMPARE(s.record(9), list4(0, 0, 0x05, 0));
+            QVERIFY(QTest::qWaitFor([&] { return s.item("captureNote")->isVisible(); }, 5000));
+            QCOMPARE(s.prop("captureNote", "text").toString(), QString("KEYS ARE CAPTURED ONLY WHILE THIS WINDOW HAS FOCUS"));
+            QVERIFY(s.click("btnGlobalSetting"));
+            QCOMPARE(asked.size(), 1);
+        };
+        run.start();
+        if (!display.isEmpty())
+            qputenv("DISPLAY", display);
         QVERIFY(run.scenarioDone);
     }
 };

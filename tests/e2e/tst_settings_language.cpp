@@ -55,6 +55,7 @@ void tst_settings_language::chooseChineseAndSave()
         QVERIFY2(strings.value(142) == QStringLiteral("按键"), "added captions not translated");
         QVERIFY2(strings.value(113) == QStringLiteral("全部重置"), "captions not translated");
         QVERIFY2(strings.value(29) == QStringLiteral("语言"), "captions not translated");
+        QVERIFY2(strings.value(150) == QStringLiteral("仅在本窗口获得焦点时捕获按键"), "capture note not translated");
         QVERIFY2(s.root->property("globalSetting_fontFamily").toString() == QStringLiteral("Noto Sans CJK SC"),
                  "language font not applied");
 
