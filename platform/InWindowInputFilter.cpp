@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // In-window capture: each window-system event is taken once, where it first reaches a
 // window, and passed on untouched; widgets and Qt Quick see it as if nothing listened.
+// Auto-repeat is dropped, so a held key is one press and one release.
 #include "InWindowInputFilter.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +11,25 @@ InWindowInputFilter::InWindowInputFilter(InputScanCodes::KeySink keySink, InputS
                                          QObject *parent)
     : QObject(parent), m_keySink(std::move(keySink)), m_buttonSink(std::move(buttonSink))
 {
+    m_releaseTimer.setSingleShot(true);
+    m_releaseTimer.setInterval(RepeatPairWaitMs);
+    connect(&m_releaseTimer, &QTimer::timeout, this, &InWindowInputFilter::flushRelease);
+}
+
+void InWindowInputFilter::sendKey(quint32 nativeScanCode, Qt::KeyboardModifiers modifiers, bool isDown)
+{
+    quint32 scan = 0, flags = 0;
+    if (scanFromNative(nativeScanCode, modifiers, &scan, &flags))
+        m_keySink(scan, flags, isDown);
+}
+
+void InWindowInputFilter::flushRelease()
+{
+    m_releaseTimer.stop();
+    if (!m_release.held)
+        return;
+    m_release.held = false;
+    sendKey(m_release.nativeScanCode, m_release.modifiers, false);
 }
 
 bool InWindowInputFilter::scanFromNative(quint32 nativeScanCode, Qt::KeyboardModifiers modifiers,
@@ -51,19 +71,33 @@ bool InWindowInputFilter::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
+        // A held key arrives as release/press pairs. Only the first press and the final
+        // release are the key, as with global capture. Qt marks the pairs as auto-repeat
+        // where it can tell; on X it often cannot, but both halves of a pair carry the
+        // same server time, which a real release and a new press never do.
         auto *key = static_cast<QKeyEvent *>(event);
-        // Qt turns a held key into release/press pairs marked as auto-repeat; only the
-        // first press and the final release are the key, as with global capture.
         if (key->isAutoRepeat())
             break;
-        quint32 scan = 0, flags = 0;
-        if (scanFromNative(key->nativeScanCode(), key->modifiers(), &scan, &flags))
-            m_keySink(scan, flags, event->type() == QEvent::KeyPress);
+        const bool isDown = event->type() == QEvent::KeyPress;
+        if (isDown && m_release.held && m_release.nativeScanCode == key->nativeScanCode()
+            && m_release.timestamp == key->timestamp()) {
+            m_release.held = false;   // the pair cancels out: the key is still held
+            m_releaseTimer.stop();
+            break;
+        }
+        flushRelease();
+        if (isDown) {
+            sendKey(key->nativeScanCode(), key->modifiers(), true);
+        } else {
+            m_release = {true, key->nativeScanCode(), key->modifiers(), key->timestamp()};
+            m_releaseTimer.start();
+        }
         break;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick: {
+        flushRelease();   // a click may end the recording: the release before it counts
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (const quint32 message = buttonMessage(event->type(), mouse->button())) {
             const QPoint pos = mouse->globalPos();

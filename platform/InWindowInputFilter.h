@@ -4,6 +4,7 @@
 #pragma once
 #include "InputScanCodes.h"
 #include <QObject>
+#include <QTimer>
 #include <Qt>
 
 class QEvent;
@@ -23,7 +24,21 @@ public:
     // Button message for a Qt mouse event type and button; 0 when it is not captured.
     static quint32 buttonMessage(int eventType, Qt::MouseButton button);
 
+    // How long a release waits for the press that would make it half of an auto-repeat pair.
+    static constexpr int RepeatPairWaitMs = 20;
+
 private:
+    void sendKey(quint32 nativeScanCode, Qt::KeyboardModifiers modifiers, bool isDown);
+    void flushRelease();
+
     InputScanCodes::KeySink m_keySink;
     InputScanCodes::ButtonSink m_buttonSink;
+    // A release held back until it is known not to be half of an auto-repeat pair.
+    struct {
+        bool held = false;
+        quint32 nativeScanCode = 0;
+        Qt::KeyboardModifiers modifiers;
+        ulong timestamp = 0;
+    } m_release;
+    QTimer m_releaseTimer;
 };
