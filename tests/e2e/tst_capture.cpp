@@ -324,6 +324,26 @@ private slots:
         QCOMPARE(hook.captureMode(), InputHook::NoCapture);
     }
 
+    // Key state starts clean at each arming: a key held across it gives no stray release,
+    // and a key whose release went unseen (capture ended after its press) counts again.
+    void eachArmingStartsFromAllKeysUp()
+    {
+        InputHook hook;
+        xdotool({"keydown", "shift"});
+        CaptureClaims::claim(&consumer);
+        xdotool({"keyup", "shift"});
+        xdotool({"key", "a"});
+        QTRY_COMPARE_WITH_TIMEOUT(rootString("keys"), QString("+4 -4 "), 10000);
+
+        xdotool({"keydown", "b"});
+        QTRY_COMPARE_WITH_TIMEOUT(rootString("keys"), QString("+4 -4 +5 "), 10000);
+        CaptureClaims::release(&consumer);   // as a field that took the press
+        xdotool({"keyup", "b"});
+        CaptureClaims::claim(&consumer);
+        xdotool({"key", "b"});
+        QTRY_COMPARE_WITH_TIMEOUT(rootString("keys"), QString("+4 -4 +5 +5 -5 "), 10000);
+    }
+
     // A key field: its click arms it and starts capture, the next key is taken and capture
     // stops with it; a key typed then reaches nothing.
     void armedFieldTakesTheNextKeyThenLetsGo()
