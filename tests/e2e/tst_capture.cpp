@@ -106,10 +106,12 @@ class TestCapture : public QObject
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);
     }
-    // Starts a server on a free display number and returns ":N", empty on failure.
+    // Starts a server on a free display number and returns ":N", empty on failure. It does
+    // not reset when its last client leaves: the capture probe connects and leaves before
+    // the recorder connects, and a reset in between would refuse the recorder.
     static QByteArray startXvfb(QProcess &server)
     {
-        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+        server.start("Xvfb", {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset"});
         if (!server.waitForStarted())
             return QByteArray();
         QElapsedTimer waited;
