@@ -7,6 +7,7 @@
 #include "InputHook.h"
 #include "TestSupport.h"
 #include "UserDialogs.h"
+#include "myQQuickView.h"
 #include <QMouseEvent>
 #include <QThread>
 #include <QWidget>
@@ -191,6 +192,17 @@ private slots:
         QTRY_VERIFY(returned.load());
         sender.join();
         QCOMPARE(calledOn.load(), QThread::currentThread());
+    }
+
+    // The capture slots of the view come after the table and the slots appended before them.
+    void captureSlotsAppendedAfterTheTable()
+    {
+        const QMetaObject &mo = myQQuickView::staticMetaObject;
+        const int last = mo.indexOfSlot("allSave()");
+        QVERIFY(last >= 0);
+        QCOMPARE(mo.indexOfSlot("claimKeyCapture(QObject*)"), last + 1);
+        QCOMPARE(mo.indexOfSlot("releaseKeyCapture(QObject*)"), last + 2);
+        QCOMPARE(mo.indexOfSlot("keyCaptureMode()"), last + 3);
     }
 
     // Without an X server the owner falls back to the in-window filter, which like global
