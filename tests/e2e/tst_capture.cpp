@@ -47,6 +47,7 @@ Item {
     property color globalSetting_color: "#FF00FFFF"
     property color globalSetting_color_enable: "#FFAAAAAA"
     property string globalSetting_fontFamily: "Arial"
+    property var globalSetting_stringList: { var l = []; l[142] = "KEY"; l[143] = "PRESS ANY"; return l }
     property url sourceSlider: ""
     KeyCodeString { id: _KeyCodeString }
     KeyInput_2 { id: field; objectName: "field"; x: 10; y: 10 }
