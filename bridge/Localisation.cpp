@@ -2,6 +2,7 @@
 // Language files under ./modules/i18n/. Codes are three digits of language and three of
 // country as Qt 4 numbered them; the names shown are QLocale's, upper case.
 #include "Localisation.h"
+#include "FileSafety.h"
 #include "MessageTexts.h"
 #include "myQQuickView.h"
 #include <QDir>
@@ -39,6 +40,16 @@ QString languageName(int qt4Language)
     default: return QLocale::languageToString(QLocale::Language(qt4Language));
     }
 }
+}
+
+// A damaged language file is kept aside and replaced by the copy built into the program
+// when it is one the program ships; any other is read as far as it is sound.
+static void checkFile(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(path), false, false, false, {}};
+    FileSafety::ensureSound(path, repair);
 }
 
 Localisation::Localisation(myQQuickView *view) : QObject(view), view(view) {}
@@ -94,6 +105,7 @@ QStringList Localisation::getGlobalStrings(const QString &langCode)
             view->messageTexts.append(QString());
         return {QString()};
     }
+    checkFile(path);
     QSettings s(path, QSettings::IniFormat);
     s.setIniCodec("UTF-8");
     QStringList result{text(s, QStringLiteral("font/family"))};
@@ -114,6 +126,7 @@ QStringList Localisation::getProductLayoutStrings_R5(const QString &langCode) co
             result.append(QString());
         return result;
     }
+    checkFile(path);
     QSettings s(path, QSettings::IniFormat);
     s.setIniCodec("UTF-8");
     for (int i = 0; i < 16; ++i)

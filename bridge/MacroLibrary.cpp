@@ -18,21 +18,51 @@ namespace {
 const QString kFolder = QStringLiteral("./modules/macro/");
 const QString kDown = QStringLiteral("    [Down]");
 const QString kUp = QStringLiteral("      [Up]");
+// What a new macro holds, and what a macro is rebuilt from when nothing of it is sound.
+const QByteArray kNewMacro = "[config]\nindex=-1\ntotal=0\nrepeat=1\ndid=-1\n";
 const QString kDelay = QStringLiteral("   [Delay]");
 constexpr int kCommandWidth = 10;
 constexpr int kMouseSlots = 12;
 constexpr int kKeyboardSlots = 35;
 }
 
+// After a repair the steps that survived are all kept, and the count follows them; an
+// imported file keeps its count unless the steps cannot back it.
+static void countSurvivingSteps(QSettings &s, bool repaired)
+{
+    s.beginGroup(QStringLiteral("macro"));
+    int lines = 0;
+    for (const QString &key : s.childKeys()) {
+        bool ok = false;
+        const int i = key.toInt(&ok);
+        if (ok && i >= 0)
+            lines = std::max(lines, i + 1);
+    }
+    s.endGroup();
+    const int total = s.value(QStringLiteral("config/total"), -1).toInt();
+    if (repaired || total < 0 || total > lines || (total > 0 && !s.contains(QStringLiteral("macro/%1").arg(total - 1))))
+        s.setValue(QStringLiteral("config/total"), lines);
+}
+
 MacroLibrary::MacroLibrary(myQQuickView *view) : QObject(view), view(view) {}
 
 int MacroLibrary::family() const { return view->files ? view->files->deviceFamily() : view->deviceFamily(); }
 
+bool MacroLibrary::isSafeName(const QString &name)
+{
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')) || name.contains(QLatin1Char('/'))
+        || name.contains(QLatin1Char('\\')))
+        return false;
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    return true;
+}
+
 QString MacroLibrary::pathFor(const QString &name)
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))
-        || name.contains(QLatin1String("..")) || name.startsWith(QLatin1Char('.'))
-        || name.contains(QChar(0)))
+    // "." and ".." start with a dot; dots elsewhere ("Burst..v2") stay in the folder.
+    if (!isSafeName(name))
         return QString();
     const QString path = kFolder + name + QStringLiteral(".bin");
     // Belt and braces: the resolved file must sit directly in the macro folder.
@@ -60,8 +90,7 @@ QString MacroLibrary::createMacroIni()
         s.setValue(QStringLiteral("config/total"), 0);
         s.setValue(QStringLiteral("config/repeat"), 1);
         s.setValue(QStringLiteral("config/did"), -1);
-        s.sync();
-        if (s.status() != QSettings::NoError) {
+        if (!FileSafety::save(s)) {
             qDebug().noquote() << "createMacroIni: could not create" << name;
             return QString();
         }
@@ -80,14 +109,31 @@ bool MacroLibrary::deleteMacroIni(const QString &name)
 
 QStringList MacroLibrary::fileNames()
 {
-    return QDir(kFolder).entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    // Only what every other slot accepts is listed, so a listed macro always works.
+    QStringList names;
+    for (const QString &file :
+         QDir(kFolder).entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+        if (isSafeName(file.chopped(4)))
+            names.append(file);
+    return names;
+}
+
+QString MacroLibrary::soundPath(const QString &name)
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return path;
+    FileSafety::Repair repair{IniCheck::Kind::Macro, kNewMacro, false, true, true, {}};
+    repair.finish = [](QSettings &s) { countSurvivingSteps(s, true); };
+    FileSafety::ensureSound(path, repair);
+    return path;
 }
 
 QStringList MacroLibrary::getMacroIniNames() const { return fileNames(); }
 
 bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
 {
-    const QString path = pathFor(name);
+    const QString path = soundPath(name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     {
@@ -97,7 +143,8 @@ bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
         for (int i = 0; i < macros.size(); ++i)
             s.setValue(QStringLiteral("macro/%1").arg(i), macros.at(i));
         // Written before the device copy is refreshed, which reads the file again.
-        s.sync();
+        if (!FileSafety::save(s))
+            return false;
     }
     resendIfBound(name);
     return true;
@@ -127,7 +174,7 @@ QStringList MacroLibrary::loadMacroIni(const QString &name) const { return steps
 
 QStringList MacroLibrary::stepsOf(const QString &name)
 {
-    const QString path = pathFor(name);
+    const QString path = soundPath(name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
     QSettings s(path, QSettings::IniFormat);
@@ -151,7 +198,7 @@ QStringList MacroLibrary::stepsOf(const QString &name)
 
 QVariantList MacroLibrary::loadMacroIniConfig(const QString &name) const
 {
-    const QString path = pathFor(name);
+    const QString path = soundPath(name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
     QSettings s(path, QSettings::IniFormat);
@@ -163,13 +210,14 @@ QVariantList MacroLibrary::loadMacroIniConfig(const QString &name) const
 
 void MacroLibrary::setMacroIniConfig(const QString &name, const QVariantList &config)
 {
-    const QString path = pathFor(name);
+    const QString path = soundPath(name);
     if (path.isEmpty() || !QFileInfo(path).isFile() || config.size() < 2)
         return;
     QSettings s(path, QSettings::IniFormat);
     s.setValue(QStringLiteral("config/index"), config.at(0));
     s.setValue(QStringLiteral("config/repeat"), config.at(1));
     s.setValue(QStringLiteral("config/did"), family());
+    FileSafety::save(s);
 }
 
 void MacroLibrary::renameMacroIniFile(const QString &oldName, const QString &newName)
@@ -195,8 +243,10 @@ void MacroLibrary::saveMacroIniToFile(const QString &name)
     if (target.isEmpty())
         return;
     QByteArray bytes;
-    if (!FileSafety::readFile(path, &bytes) || !FileSafety::replaceFile(target, bytes))
+    if (!FileSafety::readFile(path, &bytes) || !FileSafety::replaceFile(target, bytes)) {
         qDebug().noquote() << "saveMacroIniToFile: could not write" << target;
+        FileSafety::report(target, FileSafety::Problem::Unwritable);
+    }
 }
 
 void MacroLibrary::loadMacroIniFromFile(const QString &name)
@@ -209,11 +259,16 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     if (source.isEmpty() || !QFileInfo(path).isFile())
         return;
     QByteArray bytes;
-    // A file that is not a macro must not replace one.
-    if (!FileSafety::readFile(source, &bytes)
-        || !FileSafety::isIniWithGroup(bytes, {QStringLiteral("config"), QStringLiteral("macro")})) {
+    // A file that is not a macro must not replace one; of a damaged one the sound lines count.
+    const bool readable = FileSafety::readFile(source, &bytes, FileSafety::kMaxSettingsFile);
+    const IniCheck::Result checked = IniCheck::check(bytes, IniCheck::Kind::Macro);
+    if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, {QStringLiteral("config"), QStringLiteral("macro")})) {
         qDebug().noquote() << "loadMacroIniFromFile: not a macro file:" << source;
         return;
+    }
+    if (checked.damaged) {
+        bytes = checked.cleaned;
+        FileSafety::report(source, FileSafety::Problem::ImportRepaired);
     }
     // The binding (slot, family, play count) describes this device's slot and the keys
     // that use it, so it stays with the macro; an imported binding could claim a slot
@@ -227,6 +282,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     }
     if (!FileSafety::replaceFile(path, bytes)) {
         qDebug().noquote() << "loadMacroIniFromFile: could not write" << path;
+        FileSafety::report(path, FileSafety::Problem::Unwritable);
         return;
     }
     {
@@ -234,7 +290,8 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
         s.setValue(QStringLiteral("config/index"), index);
         s.setValue(QStringLiteral("config/did"), did);
         s.setValue(QStringLiteral("config/repeat"), repeat);
-        s.sync();
+        countSurvivingSteps(s, false);
+        FileSafety::save(s);
     }
     resendIfBound(name);
 }

@@ -15,8 +15,10 @@ class MacroLibrary : public QObject
 public:
     explicit MacroLibrary(myQQuickView *view);
 
-    // The file of a macro, or an empty string when the name is not a plain file name that
-    // stays inside ./modules/macro/ (empty, a path separator, "..", a leading dot).
+    // A name that stays inside ./modules/macro/: not empty, no path separator, no leading
+    // dot (so neither "." nor ".."), no control characters.
+    static bool isSafeName(const QString &name);
+    // The file of a macro, or an empty string when the name is not safe.
     static QString pathFor(const QString &name);
 
     // Device bytes of the step lines for a device family (0 keyboard, 1 mouse); `events`
@@ -44,6 +46,8 @@ public:
     QList<uchar> macroIncode(const QStringList &macros) const;
 
 private:
+    // pathFor, with the file (when it exists) checked and repaired before it is used.
+    static QString soundPath(const QString &name);
     void resendIfBound(const QString &name);
 
     myQQuickView *view;

@@ -33,6 +33,15 @@ QString english(int index)
         {MacroSlotShared, QStringLiteral("Slot %1: %2")},
         {AllSaveNoMouse, QStringLiteral("The mouse did not answer, so nothing was written to it. Check that "
                                         "it is connected and press ALL SAVE again.")},
+        {FileDamaged, QStringLiteral("The file %1 was damaged. A copy of it was kept as %2; what could not be read "
+                                     "was taken from the factory settings.")},
+        {FileRebuilt, QStringLiteral("The file %1 was empty or unreadable and was rebuilt from the factory settings.")},
+        {FileUnreadable, QStringLiteral("The file %1 cannot be read or repaired; check that it and its folder can be "
+                                        "written. The program goes on without it.")},
+        {FileUnwritable, QStringLiteral("The file %1 cannot be saved: the file or its folder is read-only, or the disk "
+                                        "is full. Changes to it are not kept.")},
+        {ImportRepaired, QStringLiteral("The file %1 is damaged. What could be read was taken; the rest comes from the "
+                                        "factory settings.")},
         {CaptureInWindowOnly,
          QStringLiteral("Global key capture is not available on this desktop (Wayland, or an X server "
                         "without the RECORD extension). Key capture and macro recording see only the keys "

@@ -24,6 +24,13 @@ enum Index : int {
     MacroSlotShared = 13,    // %1: slot number, %2: the macro names
     AllSaveNoMouse = 14,     // nothing reached the mouse
 
+    // Files (%1 the file, %2 the name of the copy kept beside it).
+    FileDamaged = 15,
+    FileRebuilt = 16,
+    FileUnreadable = 17,
+    FileUnwritable = 18,
+    ImportRepaired = 19,
+
     // Input capture.
     CaptureInWindowOnly = 20,   // no global capture: keys are read only while the window has focus
 };

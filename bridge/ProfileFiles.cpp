@@ -35,69 +35,6 @@ QVariantList listValue(const QSettings &s, const QString &key)
 }
 
 // ---------------------------------------------------------------------------------------
-// Whole-file helpers
-
-bool FileSafety::readFile(const QString &path, QByteArray *contents, qint64 maxSize)
-{
-    QFile f(path);
-    if (!QFileInfo(path).isFile() || f.size() > maxSize || !f.open(QIODevice::ReadOnly))
-        return false;
-    *contents = f.readAll();
-    return f.error() == QFileDevice::NoError;
-}
-
-bool FileSafety::replaceFile(const QString &path, const QByteArray &contents)
-{
-    const QFileInfo before(path);
-    const bool existed = before.exists();
-    const qint64 oldSize = before.size();
-    const QDateTime oldTime = before.lastModified();
-
-    if (!existed)
-        forgetCached(path);
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(contents) != contents.size() || !out.commit())
-        return false;
-
-    // QSettings caches parsed files per path and re-reads only when size or time changed.
-    // A new file of the same size written in the same millisecond would look unchanged,
-    // so move its time away from the one the cache may hold.
-    const QFileInfo after(path);
-    if (existed && after.size() == oldSize && after.lastModified() == oldTime) {
-        QFile touch(path);
-        if (touch.open(QIODevice::ReadWrite))
-            touch.setFileTime(oldTime.addSecs(-1), QFileDevice::FileModificationTime);
-    }
-    return true;
-}
-
-void FileSafety::forgetCached(const QString &path)
-{
-    // Opening a settings object on a missing file empties the cached entry, and an empty
-    // entry is dropped from the cache when the object goes.
-    if (!QFileInfo::exists(path))
-        QSettings(path, QSettings::IniFormat);
-}
-
-bool FileSafety::isIniWithGroup(const QByteArray &contents, const QStringList &groups)
-{
-    if (contents.contains('\0'))
-        return false;
-    QTemporaryFile probe(QDir::tempPath() + QStringLiteral("/r5probe-XXXXXX.ini"));
-    if (!probe.open() || probe.write(contents) != contents.size() || !probe.flush())
-        return false;
-    probe.close();
-    QSettings s(probe.fileName(), QSettings::IniFormat);
-    if (s.status() != QSettings::NoError)
-        return false;
-    const QStringList present = s.childGroups();
-    for (const QString &g : groups)
-        if (present.contains(g))
-            return true;
-    return false;
-}
-
-// ---------------------------------------------------------------------------------------
 
 ProfileFiles::ProfileFiles(myQQuickView *view) : QObject(view), view(view)
 {
@@ -124,68 +61,30 @@ QString ProfileFiles::profilePath(int index)
 
 QString ProfileFiles::factoryProfilePath() { return kProfileFactory; }
 
-// Keys a cut-off file lost are taken from the factory file (never the factory-only
-// default key matrices), so the pages do not read empty lists as all-zero keys.
-static void completeFromFactory(QSettings *target, const QString &factory)
+// The factory file on disk, or the copy built into the program when that one is missing
+// or itself damaged.
+static QByteArray factoryContents(const QString &factory, IniCheck::Kind kind)
 {
-    QSettings defaults(factory, QSettings::IniFormat);
-    for (const QString &key : defaults.allKeys())
-        if (!key.startsWith(QLatin1String("dKey")) && !target->contains(key))
-            target->setValue(key, defaults.value(key));
-    target->sync();
+    QByteArray bytes;
+    if (FileSafety::readFile(factory, &bytes, FileSafety::kMaxSettingsFile) && !IniCheck::check(bytes, kind).damaged)
+        return bytes;
+    return FileSafety::shippedCopy(factory);
 }
 
-// A file cut off in the middle of a line: its last line is incomplete, so drop it.
-static QByteArray withoutCutLine(QByteArray contents)
+// Before a working file is opened for the run it is made sound: restored when missing,
+// repaired (and the damaged file kept aside) when it does not parse.
+static QSettings *openWorkingFile(const QString &path, const QString &factory, IniCheck::Kind kind)
 {
-    if (!contents.isEmpty() && !contents.endsWith('\n'))
-        contents.truncate(contents.lastIndexOf('\n') + 1);
-    return contents;
-}
-
-static void keepDamagedCopy(const QString &path)
-{
-    const QString keep = path + QStringLiteral(".damaged-")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmsszzz"));
-    QFile::copy(path, keep);
-    qDebug().noquote() << "Damaged settings file kept as" << keep;
-}
-
-// A damaged working file is kept beside itself before the program writes to it, and the
-// keys it lost are taken from the factory file so the pages get complete values.
-static void openWorkingFile(QSettings *&slot, const QString &path, const QString &factory)
-{
-    if (!QFileInfo::exists(path) && QFileInfo::exists(factory)) {
-        QByteArray bytes;
-        if (FileSafety::readFile(factory, &bytes))
-            FileSafety::replaceFile(path, bytes);
-    }
-    QByteArray raw;
-    const bool readable = FileSafety::readFile(path, &raw) && !raw.isEmpty();
-    bool damaged = readable && (raw.contains('\0') || !raw.endsWith('\n'));
-    if (damaged) {
-        keepDamagedCopy(path);
-        if (!raw.endsWith('\n'))
-            FileSafety::replaceFile(path, withoutCutLine(raw));
-    }
-    slot = new QSettings(path, QSettings::IniFormat);
-    if (readable && !damaged && (slot->status() != QSettings::NoError || slot->allKeys().isEmpty())) {
-        damaged = true;
-        keepDamagedCopy(path);
-    }
-    if (damaged)
-        completeFromFactory(slot, factory);
+    FileSafety::ensureSound(path, {kind, factoryContents(factory, kind)});
+    return new FileSafety::SettingsFile(path);
 }
 
 void ProfileFiles::openAll()
 {
     QDir().mkpath(kSettingDir);
-    openWorkingFile(ap, kApConfig, kApConfigFactory);
-    for (int i = 0; i < kProfileCount; ++i) {
-        QSettings *s = nullptr;
-        openWorkingFile(s, profilePath(i), kProfileFactory);
-        profiles.append(s);
-    }
+    ap = openWorkingFile(kApConfig, kApConfigFactory, IniCheck::Kind::AppSettings);
+    for (int i = 0; i < kProfileCount; ++i)
+        profiles.append(openWorkingFile(profilePath(i), kProfileFactory, IniCheck::Kind::Profile));
 }
 
 QSettings *ProfileFiles::apConfig() const { return ap; }
@@ -247,9 +146,11 @@ void ProfileFiles::resetApconfig()
     ap->sync();
     delete ap;
     ap = nullptr;
-    if (!FileSafety::replaceFile(path, factory))
+    if (!FileSafety::replaceFile(path, factory)) {
         qDebug().noquote() << "resetApconfig: could not write" << path;
-    ap = new QSettings(kApConfig, QSettings::IniFormat);
+        FileSafety::report(path, FileSafety::Problem::Unwritable);
+    }
+    ap = new FileSafety::SettingsFile(kApConfig);
 }
 
 bool ProfileFiles::getIsSkinShow() const
@@ -339,11 +240,10 @@ bool ProfileFiles::replaceProfile(int index, const QByteArray &contents)
         delete slot;
         slot = nullptr;
     }
-    const bool cut = !contents.endsWith('\n');
-    const bool ok = FileSafety::replaceFile(path, withoutCutLine(contents));
-    slot = new QSettings(profilePath(index), QSettings::IniFormat);
-    if (ok && cut)   // a cut-off file: complete what it lost
-        completeFromFactory(slot, kProfileFactory);
+    const bool ok = FileSafety::replaceFile(path, contents);
+    if (!ok)
+        FileSafety::report(path, FileSafety::Problem::Unwritable);
+    slot = new FileSafety::SettingsFile(profilePath(index));
     return ok;
 }
 
@@ -361,8 +261,12 @@ void ProfileFiles::saveProfile(int profile)
     if (QSettings *s = profiles.value(profile))
         s->sync();
     QByteArray bytes;
-    if (!FileSafety::readFile(profilePath(profile), &bytes) || !FileSafety::replaceFile(target, bytes))
+    if (!FileSafety::readFile(profilePath(profile), &bytes)) {
+        qDebug().noquote() << "saveProfile: could not read profile" << profile + 1;
+    } else if (!FileSafety::replaceFile(target, bytes)) {
         qDebug().noquote() << "saveProfile: could not copy profile" << profile + 1 << "to" << target;
+        FileSafety::report(target, FileSafety::Problem::Unwritable);
+    }
 }
 
 void ProfileFiles::loadProfile(int profile)
@@ -375,13 +279,25 @@ void ProfileFiles::loadProfile(int profile)
         return;
     QByteArray bytes;
     // Only a readable settings file that holds profile keys replaces the profile, so a
-    // wrong or damaged file cannot wipe it.
-    if (!FileSafety::readFile(source, &bytes) || !FileSafety::isIniWithGroup(bytes, kProfileGroups)) {
+    // wrong or damaged file cannot wipe it. A sound file is taken byte for byte.
+    const bool readable = FileSafety::readFile(source, &bytes, FileSafety::kMaxSettingsFile);
+    const IniCheck::Result checked = IniCheck::check(bytes, IniCheck::Kind::Profile);
+    if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, kProfileGroups)) {
         qDebug().noquote() << "loadProfile: not a profile file:" << source;
         return;
     }
-    if (!replaceProfile(profile, bytes))
+    if (!replaceProfile(profile, checked.damaged ? checked.cleaned : bytes)) {
         qDebug().noquote() << "loadProfile: could not write" << profilePath(profile);
+        return;
+    }
+    if (checked.damaged) {
+        // What the damaged file lost is taken from the factory profile; the file itself
+        // stays as the user has it.
+        QSettings *slot = profiles[profile];
+        FileSafety::fillMissing(*slot, factoryContents(kProfileFactory, IniCheck::Kind::Profile));
+        FileSafety::save(*slot);
+        FileSafety::report(source, FileSafety::Problem::ImportRepaired);
+    }
 }
 
 void ProfileFiles::resetProfile(int profile)

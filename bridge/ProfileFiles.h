@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Application settings and the ten profile files: keys, defaults, import, export, reset,
-// plus the small file helpers the other file modules share (whole-file replacement).
+// Application settings and the ten profile files: keys, defaults, import, export, reset.
 #pragma once
+#include "FileSafety.h"
 #include <QList>
 #include <QObject>
 #include <QVariant>
@@ -10,18 +10,6 @@
 class QSettings;
 class myQQuickView;
 
-namespace FileSafety {
-// Reads a whole file of at most maxSize bytes; false when missing, unreadable or larger.
-bool readFile(const QString &path, QByteArray *contents, qint64 maxSize = 16 * 1024 * 1024);
-// Replaces path with contents in one atomic step (the old file stays intact on failure),
-// and makes sure a settings object opened on path afterwards reads the new contents.
-bool replaceFile(const QString &path, const QByteArray &contents);
-// Drops what the settings cache may still hold for a path whose file no longer exists,
-// so a later file of that name is read from disk.
-void forgetCached(const QString &path);
-// True when contents parse as a settings file holding at least one of the given groups.
-bool isIniWithGroup(const QByteArray &contents, const QStringList &groups);
-}
 
 class ProfileFiles : public QObject
 {
@@ -62,7 +50,6 @@ public:
 private:
     bool replaceProfile(int index, const QByteArray &contents);
     void openAll();
-    static void keepCorruptCopy(QSettings *settings);
 
     myQQuickView *view;
     QSettings *ap = nullptr;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Recoil tables of the press-gun page. The files ship with the program; every call acts
-// only when its file exists and never creates one.
+// Recoil tables of the press-gun page. The files ship with the program; a file that went
+// missing or was damaged is rebuilt from the copy built into the program, so the page's
+// edits always have a file to go to.
 #include "RecoilStore.h"
+#include "FileSafety.h"
 #include "myQQuickView.h"
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -9,6 +11,15 @@
 
 namespace {
 const QString kSelGun = QStringLiteral("./modules/gun/selGunData.bin");
+}
+
+// The file ready for use: true when it exists and is sound (or was made so).
+static bool ready(const QString &path, IniCheck::Kind kind)
+{
+    if (path.isEmpty())
+        return false;
+    FileSafety::ensureSound(path, {kind, FileSafety::shippedCopy(path)});
+    return QFileInfo(path).isFile();
 }
 
 RecoilStore::RecoilStore(myQQuickView *view) : QObject(view), view(view) {}
@@ -27,17 +38,18 @@ void RecoilStore::saveGundata(const QVariant &gameNo, const QVariantList &gunDat
 {
     const QString path = gamePath(gameNo);
     // A short list would leave the table half old, half missing: write all or nothing.
-    if (path.isEmpty() || !QFileInfo(path).isFile() || gunData.size() < kGuns * kFields)
+    if (gunData.size() < kGuns * kFields || !ready(path, IniCheck::Kind::GunTable))
         return;
     QSettings s(path, QSettings::IniFormat);
     for (int k = 0; k < kGuns; ++k)
         s.setValue(QStringLiteral("gunData/%1").arg(k), gunData.mid(k * kFields, kFields));
+    FileSafety::save(s);
 }
 
 QVariantList RecoilStore::getGundata(const QVariant &gameNo) const
 {
     const QString path = gamePath(gameNo);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (!ready(path, IniCheck::Kind::GunTable))
         return {};
     QSettings s(path, QSettings::IniFormat);
     QVariantList result;
@@ -48,15 +60,16 @@ QVariantList RecoilStore::getGundata(const QVariant &gameNo) const
 
 void RecoilStore::saveSelGundata(const QVariant &selGun, const QVariantList &gunData)
 {
-    if (!QFileInfo(kSelGun).isFile())
+    if (!ready(kSelGun, IniCheck::Kind::GunChoice))
         return;
     QSettings s(kSelGun, QSettings::IniFormat);
     s.setValue(QStringLiteral("gunData/%1").arg(selGun.toInt()), gunData);
+    FileSafety::save(s);
 }
 
 QVariantList RecoilStore::getSelGundata(const QVariant &selGun) const
 {
-    if (!QFileInfo(kSelGun).isFile())
+    if (!ready(kSelGun, IniCheck::Kind::GunChoice))
         return {};
     QSettings s(kSelGun, QSettings::IniFormat);
     return s.value(QStringLiteral("gunData/%1").arg(selGun.toInt())).toList();

@@ -2,6 +2,7 @@
 // View construction, calls into the QML root, and the sound slots.
 #include "myQQuickView.h"
 #include "AllSave.h"
+#include "FileNotices.h"
 #include "Hid_Thread.h"
 #include "InterfaceSounds.h"
 #include "KeyNames.h"
@@ -21,6 +22,8 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     // The macro coder looks names up in this map, so it is filled before anything else.
     buildKeyNameMap();
     sounds = new InterfaceSounds(this);
+    // Listening before the first file is opened, so start-up repairs are told too.
+    notices = new FileNotices(this);
     files = new ProfileFiles(this);
     macros = new MacroLibrary(this);
     recoil = new RecoilStore(this);

@@ -13,6 +13,7 @@ class InterfaceSounds;
 class ProfileFiles;
 class MacroLibrary;
 class RecoilStore;
+class FileNotices;
 class Localisation;
 class PointerSettings;
 class MouseSettings;
@@ -38,6 +39,7 @@ public:
     uint currentEntry() const;      // curDevice of the link (1 without a link)
 
     InterfaceSounds *sounds = nullptr;
+    FileNotices *notices = nullptr;   // tells the user about damaged or unwritable files
     ProfileFiles *files = nullptr;
     MacroLibrary *macros = nullptr;
     RecoilStore *recoil = nullptr;

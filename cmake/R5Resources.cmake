@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Generates one .qrc holding every QML file under modules/qml and DevInfo.ini,
-# so new pages are picked up without editing a resource list by hand.
+# Generates one .qrc holding every QML file under modules/qml, DevInfo.ini and the
+# factory data files, so new pages are picked up without editing a resource list by hand.
 file(GLOB_RECURSE R5_QML_FILES CONFIGURE_DEPENDS
      RELATIVE ${CMAKE_SOURCE_DIR}
      ${CMAKE_SOURCE_DIR}/modules/qml/*.qml ${CMAKE_SOURCE_DIR}/modules/qml/*.js
@@ -10,6 +10,14 @@ foreach(f ${R5_QML_FILES})
   string(APPEND _qrc "    <file alias=\"${f}\">${CMAKE_SOURCE_DIR}/${f}</file>\n")
 endforeach()
 string(APPEND _qrc "    <file alias=\"DevInfo.ini\">${CMAKE_SOURCE_DIR}/device/DevInfo.ini</file>\n")
+# The shipped settings, recoil and language files, from which damaged or missing working
+# files are rebuilt when the copies on disk are gone too.
+file(GLOB R5_FACTORY_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/modules
+     ${CMAKE_SOURCE_DIR}/modules/setting/*D.bin ${CMAKE_SOURCE_DIR}/modules/gun/*.bin
+     ${CMAKE_SOURCE_DIR}/modules/i18n/lang_*.ini)
+foreach(f ${R5_FACTORY_FILES})
+  string(APPEND _qrc "    <file alias=\"factory/${f}\">${CMAKE_SOURCE_DIR}/modules/${f}</file>\n")
+endforeach()
 string(APPEND _qrc "  </qresource>\n</RCC>\n")
 set(R5_QRC ${CMAKE_BINARY_DIR}/r5_resources.qrc)
 file(GENERATE OUTPUT ${R5_QRC} CONTENT "${_qrc}")

@@ -87,8 +87,8 @@ private slots:
         const QString name = rig.view->createMacroIni().toString();
         FilesRig::write("./modules/victim.bin", "[config]\nindex=-1\ntotal=0\n");
         const auto before = FilesRig::snapshot();
-        const QStringList bad = {"", "../victim", "../setting/p1", "a/b", "a\\b", "..", "x..y", ".hidden",
-                                 "../../escape", QString("nul") + QChar(0)};
+        const QStringList bad = {"", "../victim", "../setting/p1", "a/b", "a\\b", "..", ".", ".hidden",
+                                 "../../escape", QString("nul") + QChar(0), QString("tab\there"), QString("line\nbreak")};
         for (const QString &n : bad) {
             QVERIFY2(!rig.view->deleteMacroIni(n).toBool(), qPrintable(n));
             QVERIFY2(!rig.view->saveMacroIni(n, {down("A")}).toBool(), qPrintable(n));

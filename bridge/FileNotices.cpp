@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// File notices: gathered while files are opened and shown from the event loop, so a
+// start-up with several damaged files shows one box, after the window is up.
+#include "FileNotices.h"
+#include "Localisation.h"
+#include "MessageTexts.h"
+#include "UserDialogs.h"
+#include "myQQuickView.h"
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+
+FileNotices::FileNotices(myQQuickView *view) : QObject(view), view(view)
+{
+    FileSafety::setReporter([this](const QString &path, FileSafety::Problem problem, const QString &keptAs) {
+        add(path, problem, keptAs);
+    });
+}
+
+FileNotices::~FileNotices() { FileSafety::setReporter({}); }
+
+QString FileNotices::text(const QString &path, FileSafety::Problem problem, const QString &keptAs) const
+{
+    int index = MessageTexts::FileUnreadable;
+    switch (problem) {
+    case FileSafety::Problem::Damaged: index = keptAs.isEmpty() ? MessageTexts::FileRebuilt : MessageTexts::FileDamaged; break;
+    case FileSafety::Problem::Unreadable: index = MessageTexts::FileUnreadable; break;
+    case FileSafety::Problem::Unwritable: index = MessageTexts::FileUnwritable; break;
+    case FileSafety::Problem::ImportRepaired: index = MessageTexts::ImportRepaired; break;
+    }
+    const QString message = view->lang ? view->lang->message(index) : MessageTexts::english(index);
+    auto shown = [](const QString &p) { return QDir::toNativeSeparators(QFileInfo(p).absoluteFilePath()); };
+    return message.arg(shown(path), keptAs.isEmpty() ? QString() : QFileInfo(keptAs).fileName());
+}
+
+void FileNotices::add(const QString &path, FileSafety::Problem problem, const QString &keptAs)
+{
+    const QString key = QFileInfo(path).absoluteFilePath();
+    if (told.contains(key))
+        return;
+    told.insert(key);
+    pending.append(text(path, problem, keptAs));
+    if (pending.size() == 1)
+        QTimer::singleShot(0, this, &FileNotices::show);
+}
+
+void FileNotices::show()
+{
+    // A program that never showed its window (device refused) ends without more boxes.
+    if (view->hid && !view->window()->isVisible()) {
+        QTimer::singleShot(250, this, &FileNotices::show);
+        return;
+    }
+    const QString all = pending.join(QStringLiteral("\n\n"));
+    pending.clear();
+    if (!all.isEmpty())
+        UserDialogs::warning(view->window(), view->window()->windowTitle(), all);
+}
