@@ -6,8 +6,10 @@
 #include "InputHook.h"
 #include "LinkState.h"
 #include "SceneBackend.h"
+#include "SingleInstance.h"
 #include "Widget.h"
 #include <QApplication>
+#include <QDebug>
 #include <QDir>
 
 QString programFolder(const QString &applicationFilePath)
@@ -20,10 +22,27 @@ int runStartup(QApplication &app, const QString &folder, const StartupObserver &
     BrokenPipes::survive();
     QDir::setCurrent(folder);
 
+    // A second copy would write the same files and talk to the same mouse: it brings
+    // the first one's window to the front and ends before touching either.
+    SingleInstance instance(QStringLiteral("./modules/setting"));
+    if (instance.claim() == SingleInstance::Claim::Forwarded)
+        return 0;
+
     chooseSceneBackend();
     auto *window = new Widget;
     if (observer.windowBuilt)
         observer.windowBuilt(window);
+    instance.setHandler(QStringLiteral("raise"), [window](const QStringList &) {
+        qDebug().noquote() << "Raised by another copy";
+        // Before the device check has admitted it the window stays hidden; it comes up
+        // on its own when admitted.
+        if (window->isVisible()) {
+            window->showNormal();
+            window->raise();
+            window->activateWindow();
+        }
+        return QStringLiteral("ok");
+    });
 
     // Capture and the notice filter are in place before the first check can show a box.
     InputHook hook;
