@@ -6,11 +6,28 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <mutex>
 
-QString TestSupport::sourceDir() { return QString::fromLocal8Bit(qgetenv("R5_SOURCE_DIR")); }
-QString TestSupport::runDir() { return QString::fromLocal8Bit(qgetenv("R5_RUN_DIR")); }
+// Both come from the environment (ctest, or the build's defaults for a program run on
+// its own); a wrong one stops the test at once with the folder it looked in.
+QString TestSupport::sourceDir()
+{
+    const QString dir = QString::fromLocal8Bit(qgetenv("R5_SOURCE_DIR"));
+    if (!QFileInfo::exists(dir + QStringLiteral("/modules/setting/pD.bin")))
+        qFatal("R5_SOURCE_DIR='%s' is not the source tree (no modules/setting/pD.bin there)", qPrintable(dir));
+    return dir;
+}
+
+QString TestSupport::runDir()
+{
+    const QString dir = QString::fromLocal8Bit(qgetenv("R5_RUN_DIR"));
+    if (!QFileInfo::exists(dir + QStringLiteral("/modules/img")))
+        qFatal("R5_RUN_DIR='%s' holds no modules/img: build the program first (cmake --build build)",
+               qPrintable(dir));
+    return dir;
+}
 
 static void copyTree(const QString &from, const QString &to)
 {
