@@ -120,7 +120,8 @@ Rule ruleFor(IniCheck::Kind kind, const QString &key)
             return fixed.value(key);
         if (numbered(key, QStringLiteral("keydefine_R5")) || numbered(key, QStringLiteral("keydefine")))
             return {Shape::Ints, 4};
-        if (key.startsWith(QLatin1String("dKey")))
+        static const QRegularExpression defaultKey(QStringLiteral("^dKey[0-9]+/[0-9]+$"));
+        if (defaultKey.match(key).hasMatch())
             return {Shape::Ints, 4};
         if (numbered(key, QStringLiteral("color")))
             return {Shape::Ints, 3};
@@ -286,9 +287,16 @@ IniCheck::Result IniCheck::check(const QByteArray &contents, Kind kind)
         r.cleaned = kept;
     };
     switch (kind) {
-    case Kind::AppSettings:
+    case Kind::AppSettings: {
         promised(QStringLiteral("common/total"), QStringLiteral("common/"), 1, 1024);
+        // Entries of the settings vector without their count: the count was cut off.
+        bool entries = false;
+        for (auto it = values.cbegin(); it != values.cend() && !entries; ++it)
+            entries = numbered(it.key(), QStringLiteral("common"));
+        if (entries && !values.contains(QStringLiteral("common/total")))
+            fail(QStringLiteral("common/total is missing"));
         break;
+    }
     case Kind::Macro:
         promised(QStringLiteral("config/total"), QStringLiteral("macro/"), 1, 1 << 20);
         break;

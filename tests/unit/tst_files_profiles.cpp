@@ -47,8 +47,13 @@ private slots:
 
     void loadApConfigWithoutTotalOrWithAbsurdTotal()
     {
-        rig.start(true, 1, [] { FilesRig::write(kAp, "[common]\nname=X\n0=1\n"); });
+        rig.start(true, 1, [] { FilesRig::write(kAp, "[common]\nname=X\n"); });
         QCOMPARE(rig.view->loadApConfig(), QVariantList());
+
+        // Entries without their count are what is left of a cut file: the count is restored.
+        rig.start(true, 1, [] { FilesRig::write(kAp, "[common]\nname=X\n0=7\n"); });
+        QCOMPARE(rig.view->loadApConfig().size(), 32);
+        QCOMPARE(rig.view->loadApConfig().at(0).toInt(), 7);
 
         // An absurd count is damage: the count and the entries it lost come from the factory.
         rig.start(true, 1, [] { FilesRig::write(kAp, "[common]\ntotal=2000000000\n0=7\n"); });
