@@ -105,6 +105,26 @@ private slots:
         QVERIFY(QFile::exists("./modules/victim.bin"));
     }
 
+    // Dots inside a name stay in the folder: such a macro loads, saves, renames, binds
+    // and is deleted like any other; only what the slots refuse is left out of the list.
+    void namesWithDotsInsideWork()
+    {
+        rig.start();
+        FilesRig::write(kDir + "Burst..v2.bin", "[config]\nindex=-1\ntotal=0\nrepeat=1\ndid=-1\n");
+        FilesRig::write(kDir + ".hidden.bin", "[config]\ntotal=0\n");
+        FilesRig::write(kDir + "tab\tname.bin", "[config]\ntotal=0\n");
+        FilesRig::write(kDir + "a.b.c.bin", "[config]\ntotal=0\n");
+        QCOMPARE(rig.view->getMacroIniNames(), QStringList({"a.b.c.bin", "Burst..v2.bin"}));
+        QVERIFY(rig.view->saveMacroIni("Burst..v2", {down("A"), up("A")}).toBool());
+        QCOMPARE(rig.view->loadMacroIni("Burst..v2"), QStringList({down("A"), up("A")}));
+        rig.view->setMacroIniConfig("Burst..v2", ints({4, 2}));
+        QCOMPARE(toInts(rig.view->loadMacroIniConfig("Burst..v2")), QList<int>({4, 2}));
+        rig.view->renameMacroIniFile("Burst..v2", "Burst...v3.");
+        QCOMPARE(rig.view->loadMacroIni("Burst...v3."), QStringList({down("A"), up("A")}));
+        QVERIFY(!QFile::exists(kDir + "Burst..v2.bin"));
+        QVERIFY(rig.view->deleteMacroIni("Burst...v3.").toBool());
+    }
+
     void deleteAndRename()
     {
         rig.start();
