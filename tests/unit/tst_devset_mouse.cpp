@@ -2,6 +2,7 @@
 // Mouse settings slots against the simulated mouse: what the device receives and what
 // the current profile file holds.
 #include "tst_devset_rig.h"
+#include "MouseSettings.h"
 #include <QSettings>
 #include <QtTest>
 
@@ -108,8 +109,20 @@ private slots:
         QCOMPARE(rig.storedProfileValue("keydefine_R5/2").toList().at(3).toInt(), 6);
     }
 
+    // Short fire-key lists read as zeros; a damaged fire-key file on disk is rebuilt from
+    // the shipped one before its lists are used.
     void keyMatrixShortFireKeyListsReadAsZero()
     {
+        QByteArray m1(64, 0);
+        m1[0] = 0x08;
+        m1[3] = 5;
+        const QList<QByteArray> expanded = MouseSettings::expandKeyMatrix(m1, {ints({0, 1, 30}), ints({1})});
+        QCOMPARE(expanded.size(), 4);
+        QCOMPARE(expanded[0].left(4), bytes({0x08, 0, 0, 0}));
+        QCOMPARE(expanded[1].left(4), bytes({0x0B, 0, 0, 30}));
+        QCOMPARE(expanded[2].left(4), bytes({0x0B, 1, 0, 0}));
+        QCOMPARE(expanded[3].left(4), bytes({0x0B, 2, 0, 0}));
+
         rig.start();
         {
             QSettings sel("./modules/gun/selGunData.bin", QSettings::IniFormat);
@@ -129,9 +142,9 @@ private slots:
         const auto cmds = rig.commandsWithCode(0x12);
         QCOMPARE(cmds.size(), 4);
         QCOMPARE(cmds[0].bulk.left(4), bytes({0x08, 0, 0, 0}));
-        QCOMPARE(cmds[1].bulk.left(4), bytes({0x0B, 0, 0, 30}));
-        QCOMPARE(cmds[2].bulk.left(4), bytes({0x0B, 1, 0, 0}));
-        QCOMPARE(cmds[3].bulk.left(4), bytes({0x0B, 2, 0, 0}));
+        QCOMPARE(cmds[1].bulk.left(4), bytes({0x0B, 0, 20, 60}));   // shipped: time 60, period 20
+        QCOMPARE(cmds[2].bulk.left(4), bytes({0x0B, 1, 20, 60}));
+        QCOMPARE(cmds[3].bulk.left(4), bytes({0x0B, 2, 20, 60}));
     }
 
     void shortKeyListFillsMissingBytesWithZero()
