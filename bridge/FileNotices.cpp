@@ -40,7 +40,9 @@ void FileNotices::add(const QString &path, FileSafety::Problem problem, const QS
         return;
     told.insert(key);
     pending.append(text(path, problem, keptAs));
-    if (pending.size() == 1)
+    // While a box is open, what comes in waits for it to close: boxes follow each other,
+    // never stack.
+    if (pending.size() == 1 && !showing)
         QTimer::singleShot(0, this, &FileNotices::show);
 }
 
@@ -51,8 +53,12 @@ void FileNotices::show()
         QTimer::singleShot(250, this, &FileNotices::show);
         return;
     }
-    const QString all = pending.join(QStringLiteral("\n\n"));
-    pending.clear();
-    if (!all.isEmpty())
-        UserDialogs::warning(view->window(), view->window()->windowTitle(), all);
+    showing = true;
+    while (!pending.isEmpty()) {
+        const QString all = pending.join(QStringLiteral("\n\n"));
+        pending.clear();
+        // Without a parent, as every box of the program: the frameless window is see-through.
+        UserDialogs::warning(nullptr, view->window()->windowTitle(), all);
+    }
+    showing = false;
 }

@@ -26,4 +26,5 @@ private:
     myQQuickView *view;
     QSet<QString> told;     // files the user has heard about this run
     QStringList pending;    // texts waiting for the next pass of the event loop
+    bool showing = false;   // a box is open
 };
