@@ -30,7 +30,8 @@ QString FileNotices::text(const QString &path, FileSafety::Problem problem, cons
     }
     const QString message = view->lang ? view->lang->message(index) : MessageTexts::english(index);
     auto shown = [](const QString &p) { return QDir::toNativeSeparators(QFileInfo(p).absoluteFilePath()); };
-    return message.arg(shown(path), keptAs.isEmpty() ? QString() : QFileInfo(keptAs).fileName());
+    // Only the text about a kept copy names it (%2).
+    return keptAs.isEmpty() ? message.arg(shown(path)) : message.arg(shown(path), QFileInfo(keptAs).fileName());
 }
 
 void FileNotices::add(const QString &path, FileSafety::Problem problem, const QString &keptAs)

@@ -158,6 +158,15 @@ bool FileSafety::ensureSound(const QString &path, const Repair &repair)
             return false;
         }
         checked = IniCheck::check(bytes, repair.kind);
+        if (!checked.damaged && repair.needsFactoryKeys && !repair.factory.isEmpty()) {
+            // Shipped data that lost keys was cut short, even where each line looks whole.
+            for (const QString &key : IniCheck::check(repair.factory, repair.kind).keys)
+                if (!checked.keys.contains(key)) {
+                    checked.damaged = true;
+                    checked.reason = QStringLiteral("%1 is missing").arg(key);
+                    break;
+                }
+        }
         if (!checked.damaged)
             return true;
         qDebug().noquote() << "Settings file" << path << "is damaged:" << checked.reason;

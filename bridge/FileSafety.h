@@ -47,6 +47,7 @@ struct Repair {
     bool restoreMissing = true;  // a missing file is written from the factory contents
     bool fillFromFactory = true; // keys a damaged file lost are taken from the factory
     bool rewriteWithoutFactory = true;   // without factory contents, keep the sound lines
+    bool needsFactoryKeys = false;       // shipped data: a key the factory holds must be there
     std::function<void(QSettings &)> finish;   // last touches of a rebuilt file (counts)
 };
 // Makes path a sound settings file before anything reads it: a missing file is restored

@@ -254,6 +254,7 @@ IniCheck::Result IniCheck::check(const QByteArray &contents, Kind kind)
             continue;
         }
         values.insert(full, value);
+        r.keys.append(full);
         ++keyLines;
         r.cleaned += line + '\n';
     }

@@ -4,6 +4,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace IniCheck {
 
@@ -13,6 +14,7 @@ struct Result {
     bool damaged = false;
     QString reason;       // first problem found, for the debug line
     QByteArray cleaned;   // the lines that passed, LF ends, without a byte-order mark
+    QStringList keys;     // group/key of every key line that passed
 };
 
 // A missing final newline, CRLF line ends, a UTF-8 byte-order mark and bytes that are not

@@ -42,13 +42,14 @@ QString languageName(int qt4Language)
 }
 }
 
-// A damaged language file is kept aside and replaced by the copy built into the program
-// when it is one the program ships; any other is read as far as it is sound.
+// A damaged language file (or a shipped one that lost keys) is kept aside and replaced by
+// the copy built into the program; a language the program does not ship is read as far
+// as it is sound.
 static void checkFile(const QString &path)
 {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(path), false, false, false, {}};
+    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(path), false, false, false, true, {}};
     FileSafety::ensureSound(path, repair);
 }
 

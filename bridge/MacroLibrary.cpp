@@ -123,7 +123,7 @@ QString MacroLibrary::soundPath(const QString &name)
     const QString path = pathFor(name);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return path;
-    FileSafety::Repair repair{IniCheck::Kind::Macro, kNewMacro, false, true, true, {}};
+    FileSafety::Repair repair{IniCheck::Kind::Macro, kNewMacro, false, true, true, false, {}};
     repair.finish = [](QSettings &s) { countSurvivingSteps(s, true); };
     FileSafety::ensureSound(path, repair);
     return path;
