@@ -150,23 +150,35 @@ bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
     return true;
 }
 
-void MacroLibrary::resendIfBound(const QString &name)
+int MacroLibrary::boundSlot(const QString &name, int family)
 {
     const QString path = pathFor(name);
+    if (path.isEmpty())
+        return -1;
     int index = -1, did = -1;
     {
         QSettings s(path, QSettings::IniFormat);
         index = s.value(QStringLiteral("config/index"), -1).toInt();
         did = s.value(QStringLiteral("config/did"), -1).toInt();
     }
-    const int fam = family();
     // A binding made on the other family names a slot of that device; sending it here
     // would overwrite whatever macro this device holds in that slot.
-    if (index < 0 || did != fam)
+    if (index < 0 || did != family)
+        return -1;
+    if ((family == 1 && index < kMouseSlots) || (family == 0 && index < kKeyboardSlots))
+        return index;
+    return -1;
+}
+
+void MacroLibrary::resendIfBound(const QString &name)
+{
+    const int fam = family();
+    const int index = boundSlot(name, fam);
+    if (index < 0)
         return;
-    if (fam == 1 && index < kMouseSlots)
+    if (fam == 1)
         view->ui_13H_SetMacroKey(index + 1, name);
-    else if (fam == 0 && index < kKeyboardSlots)
+    else
         view->ui_11H_SetMacroKey(index, name);
 }
 
@@ -240,13 +252,22 @@ void MacroLibrary::saveMacroIniToFile(const QString &name)
     const QString target = UserDialogs::getSaveFileName(
         view, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name + QStringLiteral(".mc")),
         tr("Macro(*.mc)"));
-    if (target.isEmpty())
-        return;
+    if (!target.isEmpty())
+        exportMacro(name, target);
+}
+
+MacroLibrary::Transfer MacroLibrary::exportMacro(const QString &name, const QString &target)
+{
+    const QString path = pathFor(name);
     QByteArray bytes;
-    if (!FileSafety::readFile(path, &bytes) || !FileSafety::replaceFile(target, bytes)) {
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !FileSafety::readFile(path, &bytes))
+        return Transfer::Unreadable;
+    if (!FileSafety::replaceFile(target, bytes)) {
         qDebug().noquote() << "saveMacroIniToFile: could not write" << target;
         FileSafety::report(target, FileSafety::Problem::Unwritable);
+        return Transfer::Unwritable;
     }
+    return Transfer::Done;
 }
 
 void MacroLibrary::loadMacroIniFromFile(const QString &name)
@@ -258,13 +279,23 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
         view, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
     if (source.isEmpty() || !QFileInfo(path).isFile())
         return;
+    const Transfer result = importMacro(source, name);
+    if (result == Transfer::Done || result == Transfer::Repaired)
+        resendIfBound(name);
+}
+
+MacroLibrary::Transfer MacroLibrary::importMacro(const QString &source, const QString &name)
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return Transfer::Unwritable;
     QByteArray bytes;
     // A file that is not a macro must not replace one; of a damaged one the sound lines count.
     const bool readable = FileSafety::readFile(source, &bytes, FileSafety::kMaxSettingsFile);
     const IniCheck::Result checked = IniCheck::check(bytes, IniCheck::Kind::Macro);
     if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, {QStringLiteral("config"), QStringLiteral("macro")})) {
         qDebug().noquote() << "loadMacroIniFromFile: not a macro file:" << source;
-        return;
+        return readable ? Transfer::NotAMacro : Transfer::Unreadable;
     }
     if (checked.damaged) {
         bytes = checked.cleaned;
@@ -283,7 +314,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     if (!FileSafety::replaceFile(path, bytes)) {
         qDebug().noquote() << "loadMacroIniFromFile: could not write" << path;
         FileSafety::report(path, FileSafety::Problem::Unwritable);
-        return;
+        return Transfer::Unwritable;
     }
     {
         QSettings s(path, QSettings::IniFormat);
@@ -293,7 +324,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
         countSurvivingSteps(s, false);
         FileSafety::save(s);
     }
-    resendIfBound(name);
+    return checked.damaged ? Transfer::Repaired : Transfer::Done;
 }
 
 // ---------------------------------------------------------------------------------------

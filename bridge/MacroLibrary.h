@@ -29,6 +29,21 @@ public:
     static QStringList fileNames();
     // Step lines of a macro file; empty when the name is refused or the file is missing.
     static QStringList stepsOf(const QString &name);
+    // Copies a macro to a file and takes the steps of a file into a macro, without
+    // asking: the dialogs of saveMacroIniToFile and loadMacroIniFromFile end here, and so
+    // does the command line. An import keeps the macro's binding (slot, family, count).
+    enum class Transfer {
+        Done,
+        Repaired,      // taken in as far as the file was sound
+        Unreadable,    // the source could not be read (or the macro does not exist)
+        NotAMacro,     // read, but not a macro file: nothing changed
+        Unwritable,    // the target could not be written: nothing changed
+    };
+    static Transfer exportMacro(const QString &name, const QString &target);
+    static Transfer importMacro(const QString &source, const QString &name);
+    // Slot (0-based) the macro is bound to on a device of `family`; -1 when none.
+    static int boundSlot(const QString &name, int family);
+
     // Device family the coder works for: the connected one (0 keyboard, 1 mouse, -1 none).
     int family() const;
 

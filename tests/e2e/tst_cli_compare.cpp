@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: MIT
+// The command line against the window: every writing subcommand runs against the
+// simulated mouse, then the same change is made on the window's pages in a fresh run,
+// and the mouse must have received the same reports and the profile must hold the same.
+#include "CommandLine.h"
+#include "SceneRig.h"
+#include "Session.h"
+#include "Widget.h"
+
+using namespace SceneRig;
+
+namespace {
+
+// What one change left behind: the set commands the mouse took, and the profile file.
+struct Seen {
+    QList<Command> writes;
+    QMap<QString, QString> profile;
+};
+
+QList<Command> writesSinceClear()
+{
+    QList<Command> out;
+    for (const Command &c : TestSupport::seenCommands(sim::Family::Mouse, TestSupport::Echoes::Dropped))
+        if (c.code() != 0 && c.code() < 0x80)
+            out.append(c);
+    return out;
+}
+
+QMap<QString, QString> profileKeys(int profile)
+{
+    QSettings s(settingPath(QStringLiteral("p%1.bin").arg(profile)), QSettings::IniFormat);
+    QMap<QString, QString> keys;
+    for (const QString &key : s.allKeys()) {
+        const QVariant v = s.value(key);
+        keys.insert(key, v.type() == QVariant::StringList || v.type() == QVariant::List ? v.toStringList().join(',')
+                                                                                         : v.toString());
+    }
+    return keys;
+}
+
+QString describe(const Command &c)
+{
+    return QStringLiteral("%1 [%2] bulk [%3]")
+        .arg(int(c.code()), 2, 16, QLatin1Char('0'))
+        .arg(QString::fromLatin1(c.block.left(7).toHex(' ')), QString::fromLatin1(c.bulk.toHex(' ')));
+}
+
+// A profile file to import: the factory profile with other DPI stages and lighting.
+QString profileToImport(const QString &folder)
+{
+    const QString path = folder + QStringLiteral("/custom.pf");
+    QFile::copy(TestSupport::sourceDir() + QStringLiteral("/modules/setting/pD.bin"), path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue(QStringLiteral("sensor/dpi_R5"), ints({600, 1200, 2500, 0, 0, 0, 0, 0}));
+    s.setValue(QStringLiteral("sensor/stage_R5"), 3);
+    s.setValue(QStringLiteral("color_R5/ledEffect"), ints({8, 3, 6}));
+    s.setValue(QStringLiteral("color_R5/ledPower"), true);
+    return path;
+}
+
+bool chooseDpi(const Scene &s, int cell, int value)
+{
+    QQuickItem *dpi = s.item(QStringLiteral("dpiGroup"));
+    QQuickItem *menu = findItem(dpi, QStringLiteral("menu"));
+    const int entry = call(s.item(QStringLiteral("_Page_Sensor")), "dpiMenuValues").toList().indexOf(value);
+    if (!menu || entry < 0 || !QTest::qWaitFor([&] { return !menu->isVisible(); }, 3000))
+        return false;
+    if (!s.click(findItem(findItem(dpi, QStringLiteral("cell%1").arg(cell)), QStringLiteral("arrowArea"))))
+        return false;
+    if (!QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1.0; }, 3000))
+        return false;
+    return s.click(findItem(menu, QStringLiteral("menuEntry%1").arg(entry)));
+}
+
+bool sliderEnd(const Scene &s, const QString &name, bool right)
+{
+    QQuickItem *strip = findItem(s.in(QStringLiteral("_Page_Color"), name), QStringLiteral("strip"));
+    return strip && s.clickAt(strip, right ? strip->width() - 1 : 0, strip->height() / 2);
+}
+
+QString lastWith(const QList<Command> &writes, uchar code)
+{
+    QString last;
+    for (const Command &c : writes)
+        if (c.code() == code)
+            last = describe(c);
+    return last;
+}
+
+QString mouseStatus(const Scene &s) { return s.prop(QStringLiteral("mouseStatus"), "text").toString(); }
+
+struct Step {
+    QString name;
+    QStringList arguments;
+    int profile;                               // the profile file the change lands in (1-10)
+    bool everyWrite;                           // compare all writes in order, not the last of each code
+    std::function<bool(Scene &)> onPages;      // the same change made by hand
+};
+
+} // namespace
+
+class tst_cli_compare : public QObject
+{
+    Q_OBJECT
+private slots:
+    void subcommandsWriteWhatThePagesWrite();
+};
+
+void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
+{
+    QTemporaryDir outside;
+    const QString imported = profileToImport(outside.path());
+    const QList<Step> steps{
+        {QStringLiteral("dpi"), {"dpi", "800,1600,off,3200", "--stage", "4"}, 1, false,
+         [](Scene &s) {
+             // Factory stages 800,1600,2000,3200,6400: stages 3 and 5 off, stage 4 chosen and applied.
+             return s.openPage(3) && chooseDpi(s, 2, 0) && chooseDpi(s, 4, 0)
+                    && s.click(findItem(findItem(s.item("dpiGroup"), "cell3"), "cellArea")) && s.click(s.in("_Page_Sensor", "btnApply"));
+         }},
+        {QStringLiteral("dpi, current stage switched off"), {"dpi", "800,off,2000"}, 1, false,
+         [](Scene &s) { return chooseDpi(s, 1, 0) && chooseDpi(s, 2, 2000) && chooseDpi(s, 3, 0); }},
+        {QStringLiteral("rate"), {"rate", "250"}, 1, false,
+         [](Scene &s) {
+             // The rate group is kept but not shown: its value goes out with apply.
+             call(s.in("_Page_Sensor", "rateGroup"), "setCurIndex", {1});
+             return s.click(s.in("_Page_Sensor", "btnApply"));
+         }},
+        {QStringLiteral("light"), {"light", "wave", "--speed", "7", "--brightness", "7"}, 1, false,
+         [](Scene &s) {
+             return s.openPage(QStringLiteral("COLOR"), QStringLiteral("_Page_Color")) && s.choose(s.in("_Page_Color", "effectList"), 4)
+                    && sliderEnd(s, "speedSlider", true) && sliderEnd(s, "brightnessSlider", true)
+                    && s.click(s.in("_Page_Color", "btnApply"));
+         }},
+        {QStringLiteral("light off"), {"light", "off"}, 1, false,
+         [](Scene &s) { return s.click(s.in("_Page_Color", "ledPowerCheck")) && s.click(s.in("_Page_Color", "btnApply")); }},
+        {QStringLiteral("import"), {"import", imported, "2"}, 2, false,
+         [](Scene &s) {
+             QQuickItem *menu = s.item(QStringLiteral("profileMenu"));
+             return s.click(s.item(QStringLiteral("profile1")), Qt::RightButton)
+                    && QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1; }, 3000)
+                    && s.click(s.item(QStringLiteral("profileMenu_load")));
+         }},
+        {QStringLiteral("profile"), {"profile", "2"}, 2, true,
+         [](Scene &s) {
+             return s.click(QStringLiteral("profile1")) && s.click(QStringLiteral("btnTotalSave"))
+                    && QTest::qWaitFor([&] { return mouseStatus(s).contains(QLatin1String("HOLDS P02")); }, 20000);
+         }},
+    };
+
+    // The command line, one process run after the other, on one run folder.
+    QList<Seen> byCommand;
+    {
+        Run run;
+        run.prepare();
+        for (const Step &step : steps) {
+            sim::clearReceived();
+            Cli::Result result;
+            {
+                Cli::Session session;
+                result = Cli::execute(step.arguments, outside.path(), [&]() -> Cli::Context & { return session; });
+            }
+            QVERIFY2(result.status == Cli::Done, qPrintable(step.name + ": " + result.err));
+            byCommand.append({writesSinceClear(), profileKeys(step.profile)});
+            QVERIFY2(!byCommand.last().writes.isEmpty() || step.name == QLatin1String("import"), qPrintable(step.name));
+        }
+    }
+
+    // The window, the same changes by hand.
+    QList<Seen> byHand;
+    Run run;
+    run.prepare();
+    run.cutInterfaceLocks = true;
+    run.dialogs = [&](const DialogRequest &r) {
+        DialogAnswer a;
+        a.fileName = r.kind == DialogRequest::OpenFile ? imported : QString();
+        return a;
+    };
+    run.scenario = [&](Scene &s) {
+        QVERIFY(s.waitStarted());
+        for (const Step &step : steps) {
+            s.settle();
+            sim::clearReceived();
+            QVERIFY2(step.onPages(s), qPrintable(step.name));
+            s.settle();
+            QTest::qWait(50);   // a pass of the event loop writes the settings
+            for (int i = 0; i < 10; ++i)
+                s.view->files->profile(i)->sync();
+            byHand.append({writesSinceClear(), profileKeys(step.profile)});
+        }
+    };
+    run.start();
+    QVERIFY(run.scenarioDone);
+    if (QTest::currentTestFailed())
+        return;
+
+    for (int i = 0; i < steps.size(); ++i) {
+        const Step &step = steps.at(i);
+        const Seen &cli = byCommand.at(i), &hand = byHand.at(i);
+        if (step.everyWrite) {
+            QStringList a, b;
+            for (const Command &c : cli.writes)
+                a << describe(c);
+            for (const Command &c : hand.writes)
+                b << describe(c);
+            QCOMPARE(a, b);
+        } else {
+            // The pages may send a setting more than once on the way; what the mouse
+            // keeps is the last of each command the subcommand sent.
+            for (const Command &c : cli.writes) {
+                const QString mine = lastWith(cli.writes, c.code()), theirs = lastWith(hand.writes, c.code());
+                QVERIFY2(mine == theirs, qPrintable(step.name + ": " + mine + " vs " + theirs));
+            }
+        }
+        QVERIFY2(cli.profile == hand.profile, qPrintable(step.name));
+    }
+}
+
+QTEST_MAIN(tst_cli_compare)
+#include "tst_cli_compare.moc"
