@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QThread>
 #include <cstdio>
 
@@ -261,6 +262,9 @@ int run(const QString &folder, const QStringList &arguments)
         return parsed.early.status;
     }
     QDir::setCurrent(folder);
+    // The link's debug lines ("Device Connect") are for the window's log, not a terminal.
+    if (qEnvironmentVariableIsEmpty("R5_CLI_DEBUG"))
+        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     // A running window owns the files and the mouse: it carries the command out, so its
     // pages show the change. Another command line may hold the lock for a moment.

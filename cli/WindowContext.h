@@ -3,6 +3,7 @@
 // profile switched through its profile menu, and the pages told to read again.
 #pragma once
 #include "Context.h"
+#include <QVariantList>
 
 class Widget;
 class myQQuickView;

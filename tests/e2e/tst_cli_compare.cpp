@@ -5,6 +5,8 @@
 #include "CommandLine.h"
 #include "SceneRig.h"
 #include "Session.h"
+#include "MouseCommands.h"
+#include "ProfileFiles.h"
 #include "Widget.h"
 
 using namespace SceneRig;
@@ -63,7 +65,8 @@ bool chooseDpi(const Scene &s, int cell, int value)
 {
     QQuickItem *dpi = s.item(QStringLiteral("dpiGroup"));
     QQuickItem *menu = findItem(dpi, QStringLiteral("menu"));
-    const int entry = call(s.item(QStringLiteral("_Page_Sensor")), "dpiMenuValues").toList().indexOf(value);
+    // The menu lists the bridge's values in their order.
+    const int entry = MouseCommands::dpiMenuValues().indexOf(value);
     if (!menu || entry < 0 || !QTest::qWaitFor([&] { return !menu->isVisible(); }, 3000))
         return false;
     if (!s.click(findItem(findItem(dpi, QStringLiteral("cell%1").arg(cell)), QStringLiteral("arrowArea"))))

@@ -200,8 +200,8 @@ void tst_cli_process::withoutMouseOnlyFilesChange()
     QCOMPARE(json.value("device").toObject().value("reason").toString(), QString("absent"));
     QVERIFY(sim::received(sim::Family::Mouse).empty());
 
-    // Demo mode says so, and writes only files too.
-    sim::setPresent(sim::Family::Mouse, true);
+    // Demo mode (the demo word as the mouse's code, and no mouse answering) says so, and
+    // writes only files too.
     TestSupport::writeApConfig({{"common/sCode1", "m-corbel"}});
     r = runHere({"status"});
     QCOMPARE(r.status, 1);
