@@ -2,7 +2,8 @@
 // "r5config-sim status" as a user runs it: wall time from start to exit and peak memory
 // (VmHWM) of the process, beside the pauses the protocol itself prescribes for the same
 // exchanges (none for reads: they carry neither the 8 ms pause nor an acknowledgement
-// wait). Also "macro list", which touches no device. Prints medians; never fails on time.
+// wait). Also "--version", the cost of starting the program at all, and "macro list",
+// which touches no device. Prints medians; never fails on time.
 #include "CommandTable.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -128,6 +129,8 @@ int main(int argc, char **argv)
     const int statusPauses = pausesOf(Cmd::GetSecrecyCode) + pausesOf(Cmd::GetDPISet) + pausesOf(Cmd::GetCurrentDPIStage)
                              + pausesOf(Cmd::GetReportRate) + pausesOf(Cmd::GetRGBLedEffect);
     std::printf("%d runs each of %s (simulated mouse)\n", runs, program.c_str());
+    // The floor: the same program started and ended with no files and no device.
+    report("--version (start and exit)", program, {"--version"}, runs, 0);
     report("status", program, {"status"}, runs, statusPauses);
     report("status --json", program, {"status", "--json"}, runs, statusPauses);
     report("macro list (no device)", program, {"macro", "list"}, runs, 0);
