@@ -41,6 +41,10 @@ QVariantList listValue(const QSettings &s, const QString &key)
 ProfileFiles::ProfileFiles(myQQuickView *view) : QObject(view), view(view)
 {
     openAll();
+    // The window always opens on profile 1, so from then on that is the current one for
+    // the command line too.
+    if (view)
+        storeCurrentIndex(current);
 }
 
 ProfileFiles::~ProfileFiles()

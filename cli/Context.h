@@ -33,6 +33,8 @@ public:
     // The pages that show what a command changed read it again (window only).
     enum class Shown { Sensor, Colour, Macros };
     virtual void changed(Shown) {}
+    // A whole profile went to the mouse (ok) or not all of it (window: the bottom strip).
+    virtual void profileWritten(int /*index*/, bool /*ok*/) {}
 };
 
 } // namespace Cli

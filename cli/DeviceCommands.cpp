@@ -104,7 +104,9 @@ Result profile(Context &context, const QString &number)
     ProfileWriter writer({link, files.profile(index), context.recoil(), context.pointer()});
     QObject::connect(&writer, &ProfileWriter::notice,
                      [&result](const QString &title, const QString &text) { result.tell(title + QStringLiteral(": ") + text); });
-    if (!writer.run()) {
+    const bool ok = writer.run();
+    context.profileWritten(index, ok);
+    if (!ok) {
         QStringList missed;
         for (const ProfileWriter::Step &step : writer.failed())
             missed.append(step.text());

@@ -70,4 +70,10 @@ void WindowContext::changed(Shown what)
     }
 }
 
+void WindowContext::profileWritten(int index, bool ok)
+{
+    // The bottom strip tells which profile the mouse holds, as after ALL SAVE.
+    emit view->allSaveFinished(ok, index);
+}
+
 } // namespace Cli

@@ -23,6 +23,7 @@ public:
     Hid_Thread *link() override;
     void switchProfile(int index) override;
     void changed(Shown what) override;
+    void profileWritten(int index, bool ok) override;
 
 private:
     // Calls a function of a scene item by its object name; false when there is none.

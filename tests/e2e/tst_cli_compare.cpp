@@ -7,7 +7,10 @@
 #include "Session.h"
 #include "MouseCommands.h"
 #include "ProfileFiles.h"
+#include "Handoff.h"
+#include "SingleInstance.h"
 #include "Widget.h"
+#include <QtConcurrent>
 
 using namespace SceneRig;
 
@@ -108,6 +111,7 @@ class tst_cli_compare : public QObject
     Q_OBJECT
 private slots:
     void subcommandsWriteWhatThePagesWrite();
+    void handedCommandsShowOnThePages();
 };
 
 void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
@@ -217,6 +221,61 @@ void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
         }
         QVERIFY2(cli.profile == hand.profile, qPrintable(step.name));
     }
+}
+
+// A subcommand sent over the socket while the window runs: the window carries it out on
+// its pages, which show the change at once.
+void tst_cli_compare::handedCommandsShowOnThePages()
+{
+    Run run;
+    run.prepare();
+    run.cutInterfaceLocks = true;
+    run.scenario = [&](Scene &s) {
+        QVERIFY(s.waitStarted());
+        QVERIFY(s.openPage(3));
+        const QString settings = run.folder + QStringLiteral("/modules/setting");
+        const auto hand = [&](const QStringList &arguments) {
+            // The socket is served by this thread: the client waits on another one.
+            QFuture<QString> reply = QtConcurrent::run(
+                [=] { return SingleInstance::send(settings, Cli::encodeCommand(run.folder, arguments), 30000); });
+            while (!reply.isFinished())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            Cli::Result r;
+            r.status = -1;
+            Cli::decodeReply(reply.result(), &r);
+            return r;
+        };
+
+        Cli::Result r = hand({"dpi", "600,1200", "--stage", "2"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QQuickItem *dpi = s.item(QStringLiteral("dpiGroup"));
+        QCOMPARE(toInts(dpi->property("valueForIndex")), (QList<int>{600, 1200, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(dpi->property("currentIndex").toInt(), 1);
+        s.settle();
+        QCOMPARE(int(sim::mouseSnapshot().dpiSet[1]), 12);
+
+        r = hand({"light", "off"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(!s.in(QStringLiteral("_Page_Color"), QStringLiteral("ledPowerCheck"))->property("isSelect").toBool());
+
+        r = hand({"status"});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(QLatin1String("dpi stages:   600,1200,off")), qPrintable(r.out));
+        QVERIFY(r.out.contains(QLatin1String("light:        off")));
+
+        r = hand({"profile", "3"});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(s.prop(QStringLiteral("_Menu_Prof"), "currentIndex").toInt(), 2);
+        QVERIFY(QTest::qWaitFor([&] { return mouseStatus(s).contains(QLatin1String("HOLDS P03")); }, 5000));
+        QCOMPARE(s.view->files->currentIndex(), 2);
+
+        // Refused by the window as it would be without one, and nothing changes.
+        r = hand({"dpi", "700"});
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.contains(QLatin1String("\"700\"")));
+    };
+    run.start();
+    QVERIFY(run.scenarioDone);
 }
 
 QTEST_MAIN(tst_cli_compare)

@@ -297,6 +297,14 @@ void tst_cli_process::runningWindowCarriesTheCommandOut()
 {
     QTemporaryDir dir;
     QVERIFY(layOutProgram(dir.path()));
+    const auto profileNow = [&] {
+        const Outcome o = runProgram(dir.path(), {"status", "--json"});
+        return QJsonDocument::fromJson(o.out.toUtf8()).object().value("profile").toInt();
+    };
+    // Without a window the current profile is the one the command line made current.
+    QCOMPARE(runProgram(dir.path(), {"profile", "3"}).status, 0);
+    QCOMPARE(profileNow(), 3);
+
     QProcess window;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -305,6 +313,13 @@ void tst_cli_process::runningWindowCarriesTheCommandOut()
     window.start(dir.path() + "/r5config-sim", QStringList());
     const QString settings = dir.path() + "/modules/setting";
     QVERIFY(QTest::qWaitFor([&] { return !SingleInstance::send(settings, "hello", 300).isEmpty(); }, 30000));
+
+    // The window opens on profile 1; the command line follows it, and the window's
+    // profile menu follows the command line.
+    QCOMPARE(profileNow(), 1);
+    QCOMPARE(runProgram(dir.path(), {"profile", "2"}).status, 0);
+    QCOMPARE(profileNow(), 2);
+    QCOMPARE(runProgram(dir.path(), {"profile", "1"}).status, 0);
 
     // The window's own simulated mouse takes the change: a subcommand that ran by
     // itself would have started a mouse of its own and could not show it afterwards.
@@ -324,6 +339,7 @@ void tst_cli_process::runningWindowCarriesTheCommandOut()
     QVERIFY(window.waitForFinished(20000));
     QSettings p1(settings + "/p1.bin", QSettings::IniFormat);
     QCOMPARE(TestSupport::toInts(p1.value("sensor/dpi_R5")), (QList<int>{800, 1600, 0, 0, 0, 0, 0, 0}));
+    QCOMPARE(profileNow(), 1);
 }
 
 QTEST_MAIN(tst_cli_process)
