@@ -5,13 +5,12 @@
 // wait). Also "--version", the cost of starting the program at all, and "macro list",
 // which touches no device. Prints medians; never fails on time.
 #include "CommandTable.h"
+#include "TestSupport.h"
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
@@ -69,23 +68,6 @@ Run runOnce(const std::string &program, const std::vector<std::string> &argument
     return r;
 }
 
-// The program beside a copy of its modules/, so the bench never changes the build's files.
-bool layOut(const QString &from, const QString &to)
-{
-    const QByteArray exe = QFile::encodeName(from + "/r5config-sim"), copy = QFile::encodeName(to + "/r5config-sim");
-    if (::link(exe.constData(), copy.constData()) != 0 && !QFile::copy(from + "/r5config-sim", to + "/r5config-sim"))
-        return false;
-    QDirIterator it(from + "/modules", QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = to + src.mid(from.size());
-        QDir().mkpath(QFileInfo(dst).path());
-        if (!QFile::copy(src, dst))
-            return false;
-    }
-    return true;
-}
-
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -118,8 +100,11 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    // A copy beside its own modules/, so the bench never changes the build's files.
+    if (qEnvironmentVariableIsEmpty("R5_RUN_DIR"))
+        qputenv("R5_RUN_DIR", QFile::encodeName(QCoreApplication::applicationDirPath()));
     QTemporaryDir folder;
-    if (!layOut(QCoreApplication::applicationDirPath(), folder.path())) {
+    if (!TestSupport::layOutProgram(folder.path())) {
         std::fprintf(stderr, "could not lay out the program in %s\n", qPrintable(folder.path()));
         return 1;
     }

@@ -233,11 +233,12 @@ void tst_cli_compare::handedCommandsShowOnThePages()
     run.scenario = [&](Scene &s) {
         QVERIFY(s.waitStarted());
         QVERIFY(s.openPage(3));
-        const QString settings = run.folder + QStringLiteral("/modules/setting");
+        const QString base = run.folder;
+        const QString settings = base + QStringLiteral("/modules/setting");
         const auto hand = [&](const QStringList &arguments) {
             // The socket is served by this thread: the client waits on another one.
             QFuture<QString> reply = QtConcurrent::run(
-                [=] { return SingleInstance::send(settings, Cli::encodeCommand(run.folder, arguments), 30000); });
+                [=] { return SingleInstance::send(settings, Cli::encodeCommand(base, arguments), 30000); });
             while (!reply.isFinished())
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
             Cli::Result r;

@@ -13,7 +13,6 @@
 #include <QProcess>
 #include <QtTest>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -49,25 +48,6 @@ int setCommandsSeen()
     for (const TestSupport::SeenCommand &c : TestSupport::seenCommands(sim::Family::Mouse, TestSupport::Echoes::Dropped))
         n += c.code() != 0 && c.code() < 0x80;
     return n;
-}
-
-// The program beside its own modules/ in a folder of the test (hard link where possible).
-bool layOutProgram(const QString &folder)
-{
-    const QString run = TestSupport::runDir();
-    const QString exe = folder + "/r5config-sim";
-    if (::link(QFile::encodeName(run + "/r5config-sim").constData(), QFile::encodeName(exe).constData()) != 0
-        && !QFile::copy(run + "/r5config-sim", exe))
-        return false;
-    QDirIterator it(run + "/modules", QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = folder + "/modules" + src.mid(run.size() + 8);
-        QDir().mkpath(QFileInfo(dst).path());
-        if (!QFile::copy(src, dst))
-            return false;
-    }
-    return true;
 }
 
 struct Outcome {
@@ -262,7 +242,7 @@ void tst_cli_process::macroLibraryRoundTrip()
 void tst_cli_process::programNeedsNoDisplay()
 {
     QTemporaryDir dir;
-    QVERIFY(layOutProgram(dir.path()));
+    QVERIFY(TestSupport::layOutProgram(dir.path()));
 
     Outcome o = runProgram(dir.path(), {"status", "--json"});
     QVERIFY2(o.status == 0, qPrintable(o.err));
@@ -296,7 +276,7 @@ void tst_cli_process::programNeedsNoDisplay()
 void tst_cli_process::runningWindowCarriesTheCommandOut()
 {
     QTemporaryDir dir;
-    QVERIFY(layOutProgram(dir.path()));
+    QVERIFY(TestSupport::layOutProgram(dir.path()));
     const auto profileNow = [&] {
         const Outcome o = runProgram(dir.path(), {"status", "--json"});
         return QJsonDocument::fromJson(o.out.toUtf8()).object().value("profile").toInt();
