@@ -21,16 +21,16 @@ namespace {
 using Command = std::function<Result(Context &)>;
 
 // One subcommand: its name, the words after it, one line of summary, its options.
-struct Spec {
+struct Subcommand {
     QString name;
     QString arguments;   // for the usage line
     QString summary;
     QString details;     // more lines for its own --help
 };
 
-const QList<Spec> &specs()
+const QList<Subcommand> &subcommands()
 {
-    static const QList<Spec> all{
+    static const QList<Subcommand> all{
         {QStringLiteral("status"), QStringLiteral("[--json]"),
          QStringLiteral("device, handshake, current profile, DPI stage and stages, report rate, light"),
          QStringLiteral("Values come from the mouse when one is connected, else from the current profile.\n"
@@ -75,7 +75,7 @@ QString programHelp()
                                   "Configures the R5 mouse. Without a subcommand the configuration window opens.\n\n"
                                   "Subcommands:\n")
                        .arg(kProgram);
-    for (const Spec &s : specs())
+    for (const Subcommand &s : subcommands())
         text += QStringLiteral("  %1 %2\n      %3\n").arg(s.name, s.arguments, s.summary);
     text += QStringLiteral("\nOptions:\n  -h, --help     this help; \"%1 SUBCOMMAND --help\" for one subcommand\n"
                            "  -v, --version  the program's version\n\n")
@@ -84,11 +84,13 @@ QString programHelp()
 }
 
 // The help of one subcommand: its usage, what it does and the options of its parser.
-QString commandHelp(const Spec &spec, const QCommandLineParser &parser)
+QString commandHelp(const Subcommand &sub, const QCommandLineParser &parser)
 {
-    QString text = QStringLiteral("Usage: %1 %2 %3\n%4.\n").arg(kProgram, spec.name, spec.arguments, spec.summary);
-    if (!spec.details.isEmpty())
-        text += spec.details + QLatin1Char('\n');
+    QString summary = sub.summary;
+    summary[0] = summary.at(0).toUpper();
+    QString text = QStringLiteral("Usage: %1 %2 %3\n%4.\n").arg(kProgram, sub.name, sub.arguments, summary);
+    if (!sub.details.isEmpty())
+        text += sub.details + QLatin1Char('\n');
     // The parser's own text after its usage line: the options with their descriptions.
     const QString options = parser.helpText();
     const int from = options.indexOf(QLatin1String("\nOptions:"));
@@ -104,10 +106,10 @@ struct Parsed {
     Command command;   // set when there is something to run
 };
 
-Parsed badUsage(const Spec &spec, const QString &why)
+Parsed badUsage(const Subcommand &sub, const QString &why)
 {
     Parsed p;
-    p.early.fail(BadInput, QStringLiteral("%1 %2: %3\nUsage: %1 %2 %4").arg(kProgram, spec.name, why, spec.arguments));
+    p.early.fail(BadInput, QStringLiteral("%1 %2: %3\nUsage: %1 %2 %4").arg(kProgram, sub.name, why, sub.arguments));
     return p;
 }
 
@@ -138,11 +140,11 @@ Parsed parse(const QStringList &arguments, const QDir &base)
         return p;
     }
     const QString name = rest.first();
-    const Spec *spec = nullptr;
-    for (const Spec &s : specs())
+    const Subcommand *sub = nullptr;
+    for (const Subcommand &s : subcommands())
         if (s.name == name)
-            spec = &s;
-    if (!spec) {
+            sub = &s;
+    if (!sub) {
         p.early.fail(BadInput, QStringLiteral("unknown subcommand \"%1\"\n\n%2").arg(name, programHelp()));
         return p;
     }
@@ -165,9 +167,9 @@ Parsed parse(const QStringList &arguments, const QDir &base)
     else if (name == QLatin1String("macro"))
         parser.addOption(macroName);
     if (!parser.parse(QStringList{kProgram + QLatin1Char(' ') + name} + rest.mid(1)))
-        return badUsage(*spec, parser.errorText());
+        return badUsage(*sub, parser.errorText());
     if (parser.isSet(help)) {
-        p.early.out = commandHelp(*spec, parser);
+        p.early.out = commandHelp(*sub, parser);
         return p;
     }
 
@@ -175,35 +177,35 @@ Parsed parse(const QStringList &arguments, const QDir &base)
     const auto count = [&](int n) { return args.size() == n; };
     if (name == QLatin1String("status")) {
         if (!count(0))
-            return badUsage(*spec, QStringLiteral("takes no arguments"));
+            return badUsage(*sub, QStringLiteral("takes no arguments"));
         const bool asJson = parser.isSet(json);
         p.command = [asJson](Context &c) { return status(c, asJson); };
     } else if (name == QLatin1String("profile")) {
         if (!count(1))
-            return badUsage(*spec, QStringLiteral("needs the profile number"));
+            return badUsage(*sub, QStringLiteral("needs the profile number"));
         p.command = [args](Context &c) { return profile(c, args.at(0)); };
     } else if (name == QLatin1String("dpi")) {
         if (!count(1))
-            return badUsage(*spec, QStringLiteral("needs one comma-separated list of DPI values"));
+            return badUsage(*sub, QStringLiteral("needs one comma-separated list of DPI values"));
         const QString k = parser.isSet(stage) ? parser.value(stage) : QString();
         p.command = [args, k](Context &c) { return dpi(c, args.at(0), k); };
     } else if (name == QLatin1String("rate")) {
         if (!count(1))
-            return badUsage(*spec, QStringLiteral("needs the report rate"));
+            return badUsage(*sub, QStringLiteral("needs the report rate"));
         p.command = [args](Context &c) { return rate(c, args.at(0)); };
     } else if (name == QLatin1String("light")) {
         if (!count(1))
-            return badUsage(*spec, QStringLiteral("needs the effect, or \"off\""));
+            return badUsage(*sub, QStringLiteral("needs the effect, or \"off\""));
         const QString s = parser.isSet(speed) ? parser.value(speed) : QString();
         const QString b = parser.isSet(brightness) ? parser.value(brightness) : QString();
         p.command = [args, s, b](Context &c) { return light(c, args.at(0), s, b); };
     } else if (name == QLatin1String("export")) {
         if (!count(2))
-            return badUsage(*spec, QStringLiteral("needs the profile number and the file"));
+            return badUsage(*sub, QStringLiteral("needs the profile number and the file"));
         p.command = [args, base](Context &c) { return exportProfile(c, args.at(0), base.absoluteFilePath(args.at(1))); };
     } else if (name == QLatin1String("import")) {
         if (!count(2))
-            return badUsage(*spec, QStringLiteral("needs the file and the profile number"));
+            return badUsage(*sub, QStringLiteral("needs the file and the profile number"));
         p.command = [args, base](Context &c) { return importProfile(c, base.absoluteFilePath(args.at(0)), args.at(1)); };
     } else {
         const QString action = args.value(0);
@@ -215,7 +217,7 @@ Parsed parse(const QStringList &arguments, const QDir &base)
             const QString n = parser.isSet(macroName) ? parser.value(macroName) : QString();
             p.command = [args, n, base](Context &c) { return macroImport(c, base.absoluteFilePath(args.at(1)), n); };
         } else {
-            return badUsage(*spec, QStringLiteral("needs \"list\", \"export NAME FILE\" or \"import FILE\""));
+            return badUsage(*sub, QStringLiteral("needs \"list\", \"export NAME FILE\" or \"import FILE\""));
         }
     }
     return p;
@@ -237,7 +239,7 @@ bool wanted(int argc, char **argv)
     if (first == QLatin1String("-h") || first == QLatin1String("--help") || first == QLatin1String("-v")
         || first == QLatin1String("--version") || first == QLatin1String("help"))
         return true;
-    for (const Spec &s : specs())
+    for (const Subcommand &s : subcommands())
         if (s.name == first)
             return true;
     return false;
