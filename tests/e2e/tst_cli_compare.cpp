@@ -16,10 +16,10 @@ using namespace SceneRig;
 
 namespace {
 
-// What one change left behind: the set commands the mouse took, and the profile file.
+// What one change left behind: the set commands the mouse took, and the file it changed.
 struct Seen {
     QList<Command> writes;
-    QMap<QString, QString> profile;
+    QMap<QString, QString> file;
 };
 
 QList<Command> writesSinceClear()
@@ -31,9 +31,9 @@ QList<Command> writesSinceClear()
     return out;
 }
 
-QMap<QString, QString> profileKeys(int profile)
+QMap<QString, QString> keysOf(const QString &path)
 {
-    QSettings s(settingPath(QStringLiteral("p%1.bin").arg(profile)), QSettings::IniFormat);
+    QSettings s(path, QSettings::IniFormat);
     QMap<QString, QString> keys;
     for (const QString &key : s.allKeys()) {
         const QVariant v = s.value(key);
@@ -48,6 +48,17 @@ QString describe(const Command &c)
     return QStringLiteral("%1 [%2] bulk [%3]")
         .arg(int(c.code()), 2, 16, QLatin1Char('0'))
         .arg(QString::fromLatin1(c.block.left(7).toHex(' ')), QString::fromLatin1(c.bulk.toHex(' ')));
+}
+
+// Macro "Burst" in slot 3 of the mouse, played by button 10 of profile 1, and a file
+// with other steps for it.
+QString boundMacro(const QString &folder, const QString &outside)
+{
+    writeMacro(folder, QStringLiteral("Burst"), {QStringLiteral("A    [Down]"), QStringLiteral("A      [Up]")}, 2, 4, 1);
+    writeKeydefine(folder, 1, 9, {9, 0, 3, 0});
+    const QString path = outside + QStringLiteral("/Burst.mc");
+    TestSupport::writeMacroFile(path, {QStringLiteral("B    [Down]"), QStringLiteral("B      [Up]")});
+    return path;
 }
 
 // A profile file to import: the factory profile with other DPI stages and lighting.
@@ -99,7 +110,7 @@ QString mouseStatus(const Scene &s) { return s.prop(QStringLiteral("mouseStatus"
 struct Step {
     QString name;
     QStringList arguments;
-    int profile;                               // the profile file the change lands in (1-10)
+    QString file;                              // the file the change lands in
     bool everyWrite;                           // compare all writes in order, not the last of each code
     std::function<bool(Scene &)> onPages;      // the same change made by hand
 };
@@ -118,40 +129,49 @@ void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
 {
     QTemporaryDir outside;
     const QString imported = profileToImport(outside.path());
+    const QString p1 = settingPath(QStringLiteral("p1.bin")), p2 = settingPath(QStringLiteral("p2.bin"));
     const QList<Step> steps{
-        {QStringLiteral("dpi"), {"dpi", "800,1600,off,3200", "--stage", "4"}, 1, false,
+        {QStringLiteral("dpi"), {"dpi", "800,1600,off,3200", "--stage", "4"}, p1, false,
          [](Scene &s) {
              // Factory stages 800,1600,2000,3200,6400: stages 3 and 5 off, stage 4 chosen and applied.
              return s.openPage(3) && chooseDpi(s, 2, 0) && chooseDpi(s, 4, 0)
                     && s.click(findItem(findItem(s.item("dpiGroup"), "cell3"), "cellArea")) && s.click(s.in("_Page_Sensor", "btnApply"));
          }},
-        {QStringLiteral("dpi, current stage switched off"), {"dpi", "800,off,2000"}, 1, false,
+        {QStringLiteral("dpi, current stage switched off"), {"dpi", "800,off,2000"}, p1, false,
          [](Scene &s) { return chooseDpi(s, 1, 0) && chooseDpi(s, 2, 2000) && chooseDpi(s, 3, 0); }},
-        {QStringLiteral("rate"), {"rate", "250"}, 1, false,
+        {QStringLiteral("rate"), {"rate", "250"}, p1, false,
          [](Scene &s) {
              // The rate group is kept but not shown: its value goes out with apply.
              call(s.in("_Page_Sensor", "rateGroup"), "setCurIndex", {1});
              return s.click(s.in("_Page_Sensor", "btnApply"));
          }},
-        {QStringLiteral("light"), {"light", "wave", "--speed", "7", "--brightness", "7"}, 1, false,
+        {QStringLiteral("light"), {"light", "wave", "--speed", "7", "--brightness", "7"}, p1, false,
          [](Scene &s) {
              return s.openPage(QStringLiteral("COLOR"), QStringLiteral("_Page_Color")) && s.choose(s.in("_Page_Color", "effectList"), 4)
                     && sliderEnd(s, "speedSlider", true) && sliderEnd(s, "brightnessSlider", true)
                     && s.click(s.in("_Page_Color", "btnApply"));
          }},
-        {QStringLiteral("light off"), {"light", "off"}, 1, false,
+        {QStringLiteral("light off"), {"light", "off"}, p1, false,
          [](Scene &s) { return s.click(s.in("_Page_Color", "ledPowerCheck")) && s.click(s.in("_Page_Color", "btnApply")); }},
-        {QStringLiteral("import"), {"import", imported, "2"}, 2, false,
+        {QStringLiteral("import"), {"import", imported, "2"}, p2, false,
          [](Scene &s) {
              QQuickItem *menu = s.item(QStringLiteral("profileMenu"));
              return s.click(s.item(QStringLiteral("profile1")), Qt::RightButton)
                     && QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1; }, 3000)
                     && s.click(s.item(QStringLiteral("profileMenu_load")));
          }},
-        {QStringLiteral("profile"), {"profile", "2"}, 2, true,
+        {QStringLiteral("profile"), {"profile", "2"}, p2, true,
          [](Scene &s) {
              return s.click(QStringLiteral("profile1")) && s.click(QStringLiteral("btnTotalSave"))
                     && QTest::qWaitFor([&] { return mouseStatus(s).contains(QLatin1String("HOLDS P02")); }, 20000);
+         }},
+        {QStringLiteral("macro import"), {"macro", "import", "Burst.mc"}, macroPath(QStringLiteral("Burst")), false,
+         [](Scene &s) {
+             // "LOAD" on the macro page's file list, over the bound macro.
+             QQuickItem *menu = s.item(QStringLiteral("macroMenu"));
+             return s.openPage(1) && s.click(s.in(QStringLiteral("_fileList"), QStringLiteral("entry0")), Qt::RightButton)
+                    && QTest::qWaitFor([&] { return menu->isVisible() && menu->opacity() == 1; }, 3000)
+                    && s.click(s.item(QStringLiteral("macroMenu_load")));
          }},
     };
 
@@ -160,6 +180,7 @@ void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
     {
         Run run;
         run.prepare();
+        boundMacro(run.folder, outside.path());
         for (const Step &step : steps) {
             sim::clearReceived();
             Cli::Result result;
@@ -168,7 +189,7 @@ void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
                 result = Cli::execute(step.arguments, outside.path(), [&]() -> Cli::Context & { return session; });
             }
             QVERIFY2(result.status == Cli::Done, qPrintable(step.name + ": " + result.err));
-            byCommand.append({writesSinceClear(), profileKeys(step.profile)});
+            byCommand.append({writesSinceClear(), keysOf(step.file)});
             QVERIFY2(!byCommand.last().writes.isEmpty() || step.name == QLatin1String("import"), qPrintable(step.name));
         }
     }
@@ -177,10 +198,12 @@ void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
     QList<Seen> byHand;
     Run run;
     run.prepare();
+    const QString macroFile = boundMacro(run.folder, outside.path());
     run.cutInterfaceLocks = true;
     run.dialogs = [&](const DialogRequest &r) {
         DialogAnswer a;
-        a.fileName = r.kind == DialogRequest::OpenFile ? imported : QString();
+        if (r.kind == DialogRequest::OpenFile)
+            a.fileName = r.filter.contains(QLatin1String("Macro")) ? macroFile : imported;
         return a;
     };
     run.scenario = [&](Scene &s) {
@@ -193,7 +216,7 @@ void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
             QTest::qWait(50);   // a pass of the event loop writes the settings
             for (int i = 0; i < 10; ++i)
                 s.view->files->profile(i)->sync();
-            byHand.append({writesSinceClear(), profileKeys(step.profile)});
+            byHand.append({writesSinceClear(), keysOf(step.file)});
         }
     };
     run.start();
@@ -219,7 +242,7 @@ void tst_cli_compare::subcommandsWriteWhatThePagesWrite()
                 QVERIFY2(mine == theirs, qPrintable(step.name + ": " + mine + " vs " + theirs));
             }
         }
-        QVERIFY2(cli.profile == hand.profile, qPrintable(step.name));
+        QVERIFY2(!cli.file.isEmpty() && cli.file == hand.file, qPrintable(step.name));
     }
 }
 

@@ -202,7 +202,7 @@ void tst_cli_process::macroLibraryRoundTrip()
     TestSupport::writeMacroFile("modules/macro/Burst.bin", {"A    [Down]", "A      [Up]"}, 2, 1, 1);
     {
         QSettings p1("modules/setting/p1.bin", QSettings::IniFormat);
-        p1.setValue("keydefine_R5/9", TestSupport::ints({9, 0, 2, 0}));
+        p1.setValue("keydefine_R5/9", TestSupport::ints({9, 0, 3, 0}));
     }
     Cli::Result r = runHere({"macro", "list"});
     QCOMPARE(r.status, 0);
