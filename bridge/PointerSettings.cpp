@@ -4,7 +4,6 @@
 #include "PointerSettings.h"
 #include "PointerBackend.h"
 #include "ProfileFiles.h"
-#include "myQQuickView.h"
 #include <QApplication>
 #include <QDebug>
 #include <QSettings>
@@ -15,7 +14,7 @@ constexpr uint kMaxStep = 10;
 uint clampStep(uint step) { return std::min(step, kMaxStep); }
 }
 
-PointerSettings::PointerSettings(myQQuickView *view) : QObject(view), view(view) {}
+PointerSettings::PointerSettings(const ProfileFiles *files, QObject *parent) : QObject(parent), files(files) {}
 PointerSettings::~PointerSettings() = default;
 
 void PointerSettings::setBackend(std::unique_ptr<PointerBackend> b)
@@ -46,13 +45,13 @@ int PointerSettings::hostDoubleClickMs(uint step) { return 900 - 70 * int(clampS
 
 void PointerSettings::writeStep(const char *key, uint step)
 {
-    if (QSettings *p = view->files ? view->files->currentProfile() : nullptr)
+    if (QSettings *p = files ? files->currentProfile() : nullptr)
         p->setValue(QLatin1String(key), step);
 }
 
 uint PointerSettings::readStep(const char *key) const
 {
-    QSettings *p = view->files ? view->files->currentProfile() : nullptr;
+    QSettings *p = files ? files->currentProfile() : nullptr;
     return p ? p->value(QLatin1String(key), 0).toUInt() : 0;
 }
 

@@ -5,14 +5,15 @@
 #include <QObject>
 #include <memory>
 
-class myQQuickView;
 class PointerBackend;
+class ProfileFiles;
 
 class PointerSettings : public QObject
 {
     Q_OBJECT
 public:
-    explicit PointerSettings(myQQuickView *view);
+    // The steps are kept in the current profile of `files`.
+    explicit PointerSettings(const ProfileFiles *files, QObject *parent = nullptr);
     ~PointerSettings() override;
 
     // The desktop's back end is made on first use; tests hand in a fake before that.
@@ -43,7 +44,7 @@ private:
     void writeStep(const char *key, uint step);
     uint readStep(const char *key) const;
 
-    myQQuickView *view;
+    const ProfileFiles *files;
     std::unique_ptr<PointerBackend> backend;
     bool backendChosen = false;
 };

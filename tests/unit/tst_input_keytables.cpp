@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The key code tables: sizes, uniqueness, exact names, the native name map, and that the
 // QML component KeyCodeString holds exactly the same names as the native rows.
+#include "KeyNameTable.h"
 #include "KeyNames.h"
 #include "KeyTables.h"
 #include <QJSValue>
@@ -28,6 +29,7 @@ class TestKeyTables : public QObject
 private slots:
     void initTestCase()
     {
+        KeyNameTable::registerForQml();
         QQmlComponent component(&engine, QUrl("qrc:/modules/qml/basic/KeyCodeString.qml"));
         keyCodeString = component.create();
         QVERIFY2(keyCodeString, qPrintable(component.errorString()));

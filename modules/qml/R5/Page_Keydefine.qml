@@ -4,6 +4,7 @@
 // sixteen records of the key matrix, and sends the matrix to the mouse on "apply".
 import QtQuick 2.15
 import "../common"
+import "../common/Values.js" as Values
 
 Item {
     id: keyPage
@@ -160,11 +161,6 @@ Item {
         return ids
     }
 
-    function toInt(v, fallback) {
-        var n = parseInt(v, 10)
-        return isNaN(n) ? fallback : n
-    }
-
     function record(keyId) {
         return _Model_KeyDefine_R5.record(keyId)
     }
@@ -229,7 +225,7 @@ Item {
     }
 
     function repeatCount() {
-        return Math.max(0, Math.min(65535, toInt(_input_repeat.text, 1)))
+        return Values.clampInt(_input_repeat.text, 0, 65535, 1)
     }
 
     function setMacro() {
@@ -261,7 +257,7 @@ Item {
 
     // ---- fire key ----
     function fireCount() {
-        return Math.max(0, Math.min(255, toInt(_input_fireCount.text, 10)))
+        return Values.clampInt(_input_fireCount.text, 0, 255, 10)
     }
 
     // Runs when the count field loses focus; the field also loses it when another
@@ -375,9 +371,9 @@ Item {
             var repeat = 1
             for (var i = 0; i < macroModel.count; ++i) {
                 var cfg = ui_View.loadMacroIniConfig(macroModel.get(i).textX)
-                if (cfg && cfg.length >= 2 && toInt(cfg[0], -1) === b2 - 1) {
+                if (cfg && cfg.length >= 2 && Values.toInt(cfg[0], -1) === b2 - 1) {
                     found = i
-                    repeat = toInt(cfg[1], 1)
+                    repeat = Values.toInt(cfg[1], 1)
                     break
                 }
             }
