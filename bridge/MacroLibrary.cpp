@@ -2,6 +2,7 @@
 // Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
 // Every slot that takes a name refuses names that could reach outside the macro folder.
 #include "MacroLibrary.h"
+#include "CommandTable.h"
 #include "KeyNames.h"
 #include "MacroStepTags.h"
 #include "ProfileFiles.h"
@@ -300,6 +301,13 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
 // Coder
 
 QList<uchar> MacroLibrary::macroIncode(const QStringList &macros) const { return encode(macros, family()); }
+
+QVariantList MacroLibrary::bytesUsed(const QStringList &macros) const
+{
+    const bool keyboardFamily = family() == 0;
+    const QList<uchar> coded = encode(macros, keyboardFamily ? 0 : 1);
+    return {coded.size(), keyboardFamily ? Cmd::KbSetMacroKey.bulk : Cmd::SetMacroKey.bulk};
+}
 
 QList<uchar> MacroLibrary::encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events)
 {

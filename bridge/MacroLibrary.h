@@ -54,6 +54,9 @@ public:
     void saveMacroIniToFile(const QString &name);
     void loadMacroIniFromFile(const QString &name);
     QList<uchar> macroIncode(const QStringList &macros) const;
+    // [bytes the coded steps take, size of a macro slot] on the connected family's device
+    // (the keyboard's slots are larger; everything else counts as the mouse).
+    QVariantList bytesUsed(const QStringList &macros) const;
 
 signals:
     // The steps of `name`, bound to `slot` (0-based) of a device of `family`, changed

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The one object QML calls (context property "ui_View"). Slots are declared here in
 // their fixed meta-method order. The view builds the modules under bridge/, hands each
-// its collaborators, and its slots only forward to them; no module includes this file.
+// its collaborators, and its slots only forward to them. Only the mouse and keyboard
+// settings are still handed the view itself.
 #pragma once
 #include <QQuickWidget>
 #include <QStringList>
