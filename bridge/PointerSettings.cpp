@@ -14,7 +14,10 @@ constexpr uint kMaxStep = 10;
 uint clampStep(uint step) { return std::min(step, kMaxStep); }
 }
 
-PointerSettings::PointerSettings(const ProfileFiles *files, QObject *parent) : QObject(parent), files(files) {}
+PointerSettings::PointerSettings(const ProfileFiles *files, BackendMaker makeBackend, QObject *parent)
+    : QObject(parent), files(files), makeBackend(std::move(makeBackend))
+{
+}
 PointerSettings::~PointerSettings() = default;
 
 void PointerSettings::setBackend(std::unique_ptr<PointerBackend> b)
@@ -26,7 +29,8 @@ void PointerSettings::setBackend(std::unique_ptr<PointerBackend> b)
 PointerBackend *PointerSettings::host()
 {
     if (!backendChosen) {
-        backend = PointerBackend::createForDesktop();
+        if (makeBackend)
+            backend = makeBackend();
         backendChosen = true;
     }
     return backend.get();

@@ -13,6 +13,7 @@
 #include "MacroLibrary.h"
 #include "MacroSlots.h"
 #include "MouseSettings.h"
+#include "PointerBackend.h"
 #include "PointerSettings.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
@@ -38,7 +39,7 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     files = new ProfileFiles(link, this, lang, warn, this);
     macros = new MacroLibrary(files, this, this);
     recoil = new RecoilStore(this);
-    pointer = new PointerSettings(files, this);
+    pointer = new PointerSettings(files, &PointerBackend::createForDesktop, this);
     mouse = new MouseSettings(this);
     keyboard = new KeyboardSettings(this);
     macroSlots = new MacroSlots(files, macros, lang, warn, this);
