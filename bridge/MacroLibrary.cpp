@@ -27,9 +27,8 @@ constexpr int kMouseSlots = 12;
 constexpr int kKeyboardSlots = 35;
 }
 
-// After a repair the steps that survived are all kept, and the count follows them; an
-// imported file keeps its count unless the steps cannot back it.
-static void countSurvivingSteps(QSettings &s, bool repaired)
+// One past the highest step number the file holds: the count its steps can back.
+static int stepLines(QSettings &s)
 {
     s.beginGroup(QStringLiteral("macro"));
     int lines = 0;
@@ -40,6 +39,14 @@ static void countSurvivingSteps(QSettings &s, bool repaired)
             lines = std::max(lines, i + 1);
     }
     s.endGroup();
+    return lines;
+}
+
+// After a repair the steps that survived are all kept, and the count follows them; an
+// imported file keeps its count unless the steps cannot back it.
+static void countSurvivingSteps(QSettings &s, bool repaired)
+{
+    const int lines = stepLines(s);
     const int total = s.value(QStringLiteral("config/total"), -1).toInt();
     if (repaired || total < 0 || total > lines || (total > 0 && !s.contains(QStringLiteral("macro/%1").arg(total - 1))))
         s.setValue(QStringLiteral("config/total"), lines);
@@ -180,16 +187,7 @@ MacroLibrary::Stored MacroLibrary::read(const QString &name)
     QSettings s(path, QSettings::IniFormat);
     // A damaged total is bounded by the step lines the file holds, so it cannot make
     // this loop run for ever; gaps still read as the default, as they always did.
-    s.beginGroup(QStringLiteral("macro"));
-    int limit = 0;
-    for (const QString &key : s.childKeys()) {
-        bool ok = false;
-        const int i = key.toInt(&ok);
-        if (ok && i >= 0)
-            limit = std::max(limit, i + 1);
-    }
-    s.endGroup();
-    const int total = std::min(s.value(QStringLiteral("config/total"), 0).toInt(), limit);
+    const int total = std::min(s.value(QStringLiteral("config/total"), 0).toInt(), stepLines(s));
     Stored stored;
     for (int i = 0; i < total; ++i)
         stored.steps.append(s.value(QStringLiteral("macro/%1").arg(i), 0).toString());
