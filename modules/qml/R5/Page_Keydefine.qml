@@ -3,6 +3,7 @@
 // function, media key, combination, macro, fire key, light / gun loop) by editing the
 // sixteen records of the key matrix, and sends the matrix to the mouse on "apply".
 import QtQuick 2.15
+import R5.Tables 1.0
 import "../common"
 import "../common/Values.js" as Values
 
@@ -46,9 +47,11 @@ Item {
     readonly property var mediaUsages: [0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA,
                                         0x0183, 0x018A, 0x0192, 0x0194, 0x0221, 0x0223, 0x0224,
                                         0x0225, 0x0226, 0x0227, 0x022A]
-    // Modifiers of a combination: "×", then "KEY【 L Ctrl 】" and so on (string 142 is "KEY").
-    readonly property var modifierKeys: ["L Ctrl", "L Shift", "L Alt", "L Win", "R Ctrl", "R Shift",
-                                         "R Alt", "R Win"]
+    // Modifiers of a combination: "×", then "KEY【 L Ctrl 】" and so on (string 142 is "KEY"),
+    // named by the key table (usages E0H-E7H).
+    readonly property var modifierKeys: [0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7].map(function(usage) {
+        return KeyNameTable.keyName(usage)
+    })
     readonly property var gunLoopStrings: [132, 133, 134]
     readonly property var placeholderKeys: ["KEY １", "KEY ２", "KEY ３", "KEY ４", "KEY ５",
                                             "KEY ６", "KEY ７", "KEY ８", "KEY ９"]
