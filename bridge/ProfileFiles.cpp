@@ -2,8 +2,9 @@
 // Application settings and the ten profile files. Settings objects stay open for the run;
 // import and reset swap one of them for a fresh object on the replaced file.
 #include "ProfileFiles.h"
+#include "Hid_Thread.h"
+#include "Localisation.h"
 #include "UserDialogs.h"
-#include "myQQuickView.h"
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -38,13 +39,11 @@ QVariantList listValue(const QSettings &s, const QString &key)
 
 // ---------------------------------------------------------------------------------------
 
-ProfileFiles::ProfileFiles(myQQuickView *view) : QObject(view), view(view)
+ProfileFiles::ProfileFiles(LinkSource link, QWidget *dialogParent, const Localisation *strings, Warn warn,
+                           QObject *parent)
+    : QObject(parent), link(std::move(link)), dialogParent(dialogParent), strings(strings), warn(std::move(warn))
 {
     openAll();
-    // The window always opens on profile 1, so from then on that is the current one for
-    // the command line too.
-    if (view)
-        storeCurrentIndex(current);
 }
 
 ProfileFiles::~ProfileFiles()
@@ -125,7 +124,8 @@ int ProfileFiles::deviceFamily() const
 {
     if (familyOverride != kNoOverride)
         return familyOverride;
-    return view ? view->deviceFamily() : -1;
+    Hid_Thread *hid = link ? link() : nullptr;
+    return hid ? hid->currentFamily() : -1;
 }
 
 void ProfileFiles::setFamilyOverrideForTests(int family) { familyOverride = family; }
@@ -184,13 +184,13 @@ bool ProfileFiles::getIsSkinShow() const
 QString ProfileFiles::getCustomFilePath()
 {
     const QString path = UserDialogs::getOpenFileName(
-        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::PicturesLocation), tr("Image Files(*.png)"));
+        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::PicturesLocation), tr("Image Files(*.png)"));
     if (path.isEmpty())
         return QString();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(2)),
-                             QStringLiteral("%1%2").arg(view->messageTexts.value(3), path), QMessageBox::Ok);
+        if (warn)
+            warn(strings->shortText(2), strings->shortText(3) + path);
         return QString();
     }
     return path;
@@ -277,7 +277,7 @@ void ProfileFiles::saveProfile(int profile)
     // Offered under the name the profile menu shows ("P03.pf").
     const QString name = QStringLiteral("P%1.pf").arg(profile + 1, 2, 10, QLatin1Char('0'));
     const QString target = UserDialogs::getSaveFileName(
-        view, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name), tr("Profile(*.pf)"));
+        dialogParent, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name), tr("Profile(*.pf)"));
     if (!target.isEmpty())
         exportProfile(profile, target);
 }
@@ -307,7 +307,7 @@ void ProfileFiles::loadProfile(int profile)
     if (profile < 0 || profile >= kProfileCount)
         return;
     const QString source = UserDialogs::getOpenFileName(
-        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Profile(*.pf)"));
+        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Profile(*.pf)"));
     if (!source.isEmpty())
         importProfile(source, profile);
 }

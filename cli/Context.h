@@ -7,6 +7,7 @@
 #include <QString>
 
 class Hid_Thread;
+class MacroLibrary;
 class MouseSettings;
 class PointerSettings;
 class ProfileFiles;
@@ -21,6 +22,8 @@ public:
 
     virtual ProfileFiles &files() = 0;
     virtual MouseSettings &mouse() = 0;
+    // The macro library; a bound macro it changes goes to the mouse again.
+    virtual MacroLibrary &macros() = 0;
     virtual RecoilStore *recoil() = 0;
     virtual PointerSettings *pointer() = 0;   // host pointer settings; none: left alone
     // The device check's outcome (checked once, on first use).

@@ -4,7 +4,6 @@
 // nothing) and write only through the atomic file helpers.
 #include "Commands.h"
 #include "MacroLibrary.h"
-#include "MouseSettings.h"
 #include "ProfileFiles.h"
 #include <QFileInfo>
 
@@ -107,7 +106,7 @@ Result macroImport(Context &context, const QString &file, const QString &name)
     }
     // A new macro is made as the macro page makes one: a fresh file, then its name.
     const bool existed = isMacro(target);
-    MacroLibrary library(nullptr);
+    MacroLibrary &library = context.macros();
     if (!existed) {
         const QString made = library.createMacroIni();
         if (made.isEmpty()) {
@@ -121,7 +120,8 @@ Result macroImport(Context &context, const QString &file, const QString &name)
             return result;
         }
     }
-    const MacroLibrary::Transfer taken = MacroLibrary::importMacro(file, target);
+    // A macro a button plays goes to its slot again, as after an import on the macro page.
+    const MacroLibrary::Transfer taken = library.importMacro(file, target);
     if (!isTaken(taken)) {
         if (!existed)
             library.deleteMacroIni(target);
@@ -135,12 +135,6 @@ Result macroImport(Context &context, const QString &file, const QString &name)
     }
     result.print(target);
     context.changed(Context::Shown::Macros);
-    // A macro a button plays goes to its slot again, as the macro page sends it.
-    const int slot = existed ? MacroLibrary::boundSlot(target, 1) : -1;
-    if (slot >= 0) {
-        context.mouse().ui_13H_SetMacroKey(slot + 1, target);
-        noteWithoutMouse(context, result, QStringLiteral("macro \"%1\" was saved, its slot on the mouse is unchanged").arg(target));
-    }
     return result;
 }
 

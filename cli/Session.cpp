@@ -4,6 +4,7 @@
 #include "DeviceCheck.h"
 #include "FileSafety.h"
 #include "LinkState.h"
+#include "MacroLibrary.h"
 #include "MouseSettings.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
@@ -47,6 +48,7 @@ Session::Session()
 Session::~Session()
 {
     hid.stopWatch();
+    library.reset();
     settings.reset();
     recoilStore.reset();
     profileFiles.reset();   // flushes the files
@@ -57,7 +59,8 @@ Session::~Session()
 ProfileFiles &Session::files()
 {
     if (!profileFiles) {
-        profileFiles = std::make_unique<ProfileFiles>(nullptr);
+        // No dialog is ever asked for here, and no window to word a warning in.
+        profileFiles = std::make_unique<ProfileFiles>([this] { return link(); }, nullptr, nullptr, Warn());
         profileFiles->setCurrentIndex(profileFiles->storedCurrentIndex());
     }
     return *profileFiles;
@@ -70,6 +73,21 @@ MouseSettings &Session::mouse()
         settings = std::make_unique<MouseSettings>(MouseSettings::Parts{[f] { return f->currentProfile(); }, link()});
     }
     return *settings;
+}
+
+MacroLibrary &Session::macros()
+{
+    if (!library) {
+        library = std::make_unique<MacroLibrary>(&files(), nullptr);
+        // As the window does: a bound macro that changed goes to its slot again. The
+        // command line configures the mouse only.
+        QObject::connect(library.get(), &MacroLibrary::boundMacroChanged,
+                         [this](int family, int slot, const QString &name) {
+                             if (family == 1)
+                                 mouse().ui_13H_SetMacroKey(slot + 1, name);
+                         });
+    }
+    return *library;
 }
 
 RecoilStore *Session::recoil()

@@ -19,6 +19,7 @@ public:
 
     ProfileFiles &files() override;
     MouseSettings &mouse() override;
+    MacroLibrary &macros() override;
     RecoilStore *recoil() override;
     PointerSettings *pointer() override { return nullptr; }
     HandshakeOutcome outcome() override;
@@ -32,6 +33,7 @@ private:
     std::unique_ptr<ProfileFiles> profileFiles;
     std::unique_ptr<RecoilStore> recoilStore;
     std::unique_ptr<MouseSettings> settings;
+    std::unique_ptr<MacroLibrary> library;
 };
 
 } // namespace Cli

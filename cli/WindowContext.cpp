@@ -14,6 +14,7 @@ WindowContext::WindowContext(Widget *window) : window(window), view(window->cont
 
 ProfileFiles &WindowContext::files() { return *view->files; }
 MouseSettings &WindowContext::mouse() { return *view->mouse; }
+MacroLibrary &WindowContext::macros() { return *view->macros; }
 RecoilStore *WindowContext::recoil() { return view->recoil; }
 PointerSettings *WindowContext::pointer() { return view->pointer; }
 

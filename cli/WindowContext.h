@@ -17,6 +17,7 @@ public:
 
     ProfileFiles &files() override;
     MouseSettings &mouse() override;
+    MacroLibrary &macros() override;
     RecoilStore *recoil() override;
     PointerSettings *pointer() override;
     HandshakeOutcome outcome() override;
