@@ -10,6 +10,27 @@ Item {
     width: background.width
     height: background.height
 
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls,
+    // so a page that has not been shown yet decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceSlider: pictured ? mainIten.sourceSlider : ""
+    property url sourceLine: pictured ? mainIten.sourceLine : ""
+    property url sourceFilelist: pictured ? mainIten.sourceFilelist : ""
+    property url sourceCHK0: pictured ? mainIten.sourceCHK0 : ""
+    property url sourceCHK1: pictured ? mainIten.sourceCHK1 : ""
+    property url sourceReset0: pictured ? mainIten.sourceReset0 : ""
+    property url sourceReset1: pictured ? mainIten.sourceReset1 : ""
+    property url sourceApply0: pictured ? mainIten.sourceApply0 : ""
+    property url sourceApply1: pictured ? mainIten.sourceApply1 : ""
+    property url sourceFram2btn: pictured ? mainIten.sourceFram2btn : ""
+    property url sourceSliderFiller0: pictured ? mainIten.sourceSliderFiller0 : ""
+    property url sourceSliderFiller1: pictured ? mainIten.sourceSliderFiller1 : ""
+    property url sourceFnCommonBackground: pictured ? mainIten.sourceFnCommonBackground : ""
+    property url sourceModel_R5_KeyDefine: pictured ? mainIten.sourceModel_R5_KeyDefine : ""
+
     // Names of the sixteen key positions ("" where the model has no such key).
     property var productStrings: []
     // Key id of each entry of the key chooser.

@@ -8,6 +8,31 @@ Item {
     id: pageSensor
     width: 730
     height: 310
+
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls,
+    // so a page that has not been shown yet decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceInputValue: pictured ? mainIten.sourceInputValue : ""
+    property url sourcePaletteIndex: pictured ? mainIten.sourcePaletteIndex : ""
+    property url sourcePalette: pictured ? mainIten.sourcePalette : ""
+    property url sourceReset0: pictured ? mainIten.sourceReset0 : ""
+    property url sourceReset1: pictured ? mainIten.sourceReset1 : ""
+    property url sourceApply0: pictured ? mainIten.sourceApply0 : ""
+    property url sourceApply1: pictured ? mainIten.sourceApply1 : ""
+    property url sourceFram2btn: pictured ? mainIten.sourceFram2btn : ""
+    property url sourceBtnGroup_4_BASE: pictured ? mainIten.sourceBtnGroup_4_BASE : ""
+    property url sourceBtnGroup_8_BASE: pictured ? mainIten.sourceBtnGroup_8_BASE : ""
+    property url sourceBtnGroup_FILLER_0: pictured ? mainIten.sourceBtnGroup_FILLER_0 : ""
+    property url sourceBtnGroup_FILLER_1: pictured ? mainIten.sourceBtnGroup_FILLER_1 : ""
+    property url sourceBtnGroup2_FILLER_0: pictured ? mainIten.sourceBtnGroup2_FILLER_0 : ""
+    property url sourceBtnGroup2_FILLER_1: pictured ? mainIten.sourceBtnGroup2_FILLER_1 : ""
+    property url sourceSlider_11_BASE: pictured ? mainIten.sourceSlider_11_BASE : ""
+    property url sourceSlider_11_FILLER_0: pictured ? mainIten.sourceSlider_11_FILLER_0 : ""
+    property url sourceSlider_11_FILLER_1: pictured ? mainIten.sourceSlider_11_FILLER_1 : ""
+    property url sourceFnCommonBackground: pictured ? mainIten.sourceFnCommonBackground : ""
     // Above the other pages while the DPI value menu is open.
     z: dpiGroup.z > 0 ? 1 : 0
 

@@ -9,6 +9,24 @@ Item {
     width: 730
     height: 310
 
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls,
+    // so a page that has not been shown yet decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceSlider: pictured ? mainIten.sourceSlider : ""
+    property url sourceLine: pictured ? mainIten.sourceLine : ""
+    property url sourceCHK0: pictured ? mainIten.sourceCHK0 : ""
+    property url sourceCHK1: pictured ? mainIten.sourceCHK1 : ""
+    property url sourceFram2btn: pictured ? mainIten.sourceFram2btn : ""
+    property url sourceFnCommonBackground: pictured ? mainIten.sourceFnCommonBackground : ""
+    property url sourcegunlist: pictured ? mainIten.sourcegunlist : ""
+    property url sourceApply_gun0: pictured ? mainIten.sourceApply_gun0 : ""
+    property url sourceApply_gun1: pictured ? mainIten.sourceApply_gun1 : ""
+    property url sourcegunFrame: pictured ? mainIten.sourcegunFrame : ""
+    property url sourcegunFrame_S: pictured ? mainIten.sourcegunFrame_S : ""
+
     // The key page sends the whole key matrix again (fire-key entries live in it).
     signal resetKeyMatrix()
 
@@ -44,7 +62,7 @@ Item {
     }
 
     function gunPicture(game, gun) {
-        return "file:modules/img/skin" + skin_No + "/gun/" + game + "/" + gun + ".png"
+        return pictured ? "file:modules/img/skin" + skin_No + "/gun/" + game + "/" + gun + ".png" : ""
     }
 
     function builtinRecord(game, i) {
@@ -298,7 +316,7 @@ Item {
         objectName: "tabFrame"
         x: 300
         y: separator.y - 9 - height
-        source: "file:modules/img/skin" + skin_No + "/gun/frame.png"
+        source: pagePressGun.pictured ? "file:modules/img/skin" + skin_No + "/gun/frame.png" : ""
         Repeater {
             model: 3
             Image {
@@ -306,8 +324,9 @@ Item {
                 objectName: "fireKeyTab" + index
                 x: [4, 37, 70][index]
                 y: 3
-                source: "file:modules/img/skin" + skin_No + "/gun/"
-                        + (pagePressGun.selectIndex === index ? "fireKey_H.png" : "fireKey.png")
+                source: !pagePressGun.pictured ? ""
+                        : "file:modules/img/skin" + skin_No + "/gun/"
+                          + (pagePressGun.selectIndex === index ? "fireKey_H.png" : "fireKey.png")
                 Text {
                     anchors.centerIn: parent
                     text: index + 1
@@ -505,19 +524,22 @@ Item {
         columns: 4
         spacing: 0
         visible: false
+        // Twelve gun pictures: read when the grid is first opened.
+        property bool shownOnce: false
+        onVisibleChanged: if (visible) shownOnce = true
         Repeater {
             model: 12
             Image {
                 id: gunCell
                 objectName: "gunCell" + index
                 readonly property bool lit: pagePressGun.gunNo === index || gunCellArea.containsMouse
-                source: lit ? sourcegunFrame_S : sourcegunFrame
+                source: !gunGrid.shownOnce ? "" : lit ? sourcegunFrame_S : sourcegunFrame
                 Image {
                     x: 5
                     y: 4
                     width: 95
                     height: 57
-                    source: pagePressGun.gunPicture(pagePressGun.gameNo >= 0 && pagePressGun.gameNo < 3 ? pagePressGun.gameNo : 0,
+                    source: !gunGrid.shownOnce ? "" : pagePressGun.gunPicture(pagePressGun.gameNo >= 0 && pagePressGun.gameNo < 3 ? pagePressGun.gameNo : 0,
                                                     index)
                 }
                 MouseArea {
