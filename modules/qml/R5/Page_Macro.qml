@@ -4,6 +4,7 @@
 // steps is saved to the macro file at once.
 import QtQuick 2.15
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 
 Item {
     id: macroPage
@@ -11,32 +12,32 @@ Item {
     height: background.height
 
     // ---- pictures, read when the page is first shown ----
-    // These stand in for the root's skin pictures within this page and its controls,
-    // so a page that has not been shown yet decodes none of them.
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
     property bool shownOnce: false
     readonly property bool pictured: visible || shownOnce
     onPicturedChanged: shownOnce = true
-    property url sourceSlider: pictured ? mainIten.sourceSlider : ""
-    property url sourceLine: pictured ? mainIten.sourceLine : ""
-    property url sourceAdd0: pictured ? mainIten.sourceAdd0 : ""
-    property url sourceAdd1: pictured ? mainIten.sourceAdd1 : ""
-    property url sourceDelete0: pictured ? mainIten.sourceDelete0 : ""
-    property url sourceDelete1: pictured ? mainIten.sourceDelete1 : ""
-    property url sourceRecord0: pictured ? mainIten.sourceRecord0 : ""
-    property url sourceRecord1: pictured ? mainIten.sourceRecord1 : ""
-    property url sourceStop0: pictured ? mainIten.sourceStop0 : ""
-    property url sourceStop1: pictured ? mainIten.sourceStop1 : ""
-    property url sourceSolidDelete0: pictured ? mainIten.sourceSolidDelete0 : ""
-    property url sourceSolidDelete1: pictured ? mainIten.sourceSolidDelete1 : ""
-    property url sourceSolidCut0: pictured ? mainIten.sourceSolidCut0 : ""
-    property url sourceSolidCut1: pictured ? mainIten.sourceSolidCut1 : ""
-    property url sourceSolidPaste0: pictured ? mainIten.sourceSolidPaste0 : ""
-    property url sourceSolidPaste1: pictured ? mainIten.sourceSolidPaste1 : ""
-    property url sourceSolidCopy0: pictured ? mainIten.sourceSolidCopy0 : ""
-    property url sourceSolidCopy1: pictured ? mainIten.sourceSolidCopy1 : ""
-    property url sourceBtnFileListFrame: pictured ? mainIten.sourceBtnFileListFrame : ""
-    property url sourceBtnFrame: pictured ? mainIten.sourceBtnFrame : ""
-    property url sourceFnCommonBackground: pictured ? mainIten.sourceFnCommonBackground : ""
+    property url sourceSlider: pictured ? SkinPictures.inherited(macroPage, "sourceSlider") : ""
+    property url sourceLine: pictured ? SkinPictures.inherited(macroPage, "sourceLine") : ""
+    property url sourceAdd0: pictured ? SkinPictures.inherited(macroPage, "sourceAdd0") : ""
+    property url sourceAdd1: pictured ? SkinPictures.inherited(macroPage, "sourceAdd1") : ""
+    property url sourceDelete0: pictured ? SkinPictures.inherited(macroPage, "sourceDelete0") : ""
+    property url sourceDelete1: pictured ? SkinPictures.inherited(macroPage, "sourceDelete1") : ""
+    property url sourceRecord0: pictured ? SkinPictures.inherited(macroPage, "sourceRecord0") : ""
+    property url sourceRecord1: pictured ? SkinPictures.inherited(macroPage, "sourceRecord1") : ""
+    property url sourceStop0: pictured ? SkinPictures.inherited(macroPage, "sourceStop0") : ""
+    property url sourceStop1: pictured ? SkinPictures.inherited(macroPage, "sourceStop1") : ""
+    property url sourceSolidDelete0: pictured ? SkinPictures.inherited(macroPage, "sourceSolidDelete0") : ""
+    property url sourceSolidDelete1: pictured ? SkinPictures.inherited(macroPage, "sourceSolidDelete1") : ""
+    property url sourceSolidCut0: pictured ? SkinPictures.inherited(macroPage, "sourceSolidCut0") : ""
+    property url sourceSolidCut1: pictured ? SkinPictures.inherited(macroPage, "sourceSolidCut1") : ""
+    property url sourceSolidPaste0: pictured ? SkinPictures.inherited(macroPage, "sourceSolidPaste0") : ""
+    property url sourceSolidPaste1: pictured ? SkinPictures.inherited(macroPage, "sourceSolidPaste1") : ""
+    property url sourceSolidCopy0: pictured ? SkinPictures.inherited(macroPage, "sourceSolidCopy0") : ""
+    property url sourceSolidCopy1: pictured ? SkinPictures.inherited(macroPage, "sourceSolidCopy1") : ""
+    property url sourceBtnFileListFrame: pictured ? SkinPictures.inherited(macroPage, "sourceBtnFileListFrame") : ""
+    property url sourceBtnFrame: pictured ? SkinPictures.inherited(macroPage, "sourceBtnFrame") : ""
+    property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(macroPage, "sourceFnCommonBackground") : ""
 
     property bool isRecordStart: false
     // Keys are being read for the recording right now (the record strip pulses meanwhile).

@@ -3,6 +3,7 @@
 // report rate, the current stage and three pointer settings of the host (sent on apply).
 import QtQuick 2.15
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 
 Item {
     id: pageSensor
@@ -10,29 +11,29 @@ Item {
     height: 310
 
     // ---- pictures, read when the page is first shown ----
-    // These stand in for the root's skin pictures within this page and its controls,
-    // so a page that has not been shown yet decodes none of them.
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
     property bool shownOnce: false
     readonly property bool pictured: visible || shownOnce
     onPicturedChanged: shownOnce = true
-    property url sourceInputValue: pictured ? mainIten.sourceInputValue : ""
-    property url sourcePaletteIndex: pictured ? mainIten.sourcePaletteIndex : ""
-    property url sourcePalette: pictured ? mainIten.sourcePalette : ""
-    property url sourceReset0: pictured ? mainIten.sourceReset0 : ""
-    property url sourceReset1: pictured ? mainIten.sourceReset1 : ""
-    property url sourceApply0: pictured ? mainIten.sourceApply0 : ""
-    property url sourceApply1: pictured ? mainIten.sourceApply1 : ""
-    property url sourceFram2btn: pictured ? mainIten.sourceFram2btn : ""
-    property url sourceBtnGroup_4_BASE: pictured ? mainIten.sourceBtnGroup_4_BASE : ""
-    property url sourceBtnGroup_8_BASE: pictured ? mainIten.sourceBtnGroup_8_BASE : ""
-    property url sourceBtnGroup_FILLER_0: pictured ? mainIten.sourceBtnGroup_FILLER_0 : ""
-    property url sourceBtnGroup_FILLER_1: pictured ? mainIten.sourceBtnGroup_FILLER_1 : ""
-    property url sourceBtnGroup2_FILLER_0: pictured ? mainIten.sourceBtnGroup2_FILLER_0 : ""
-    property url sourceBtnGroup2_FILLER_1: pictured ? mainIten.sourceBtnGroup2_FILLER_1 : ""
-    property url sourceSlider_11_BASE: pictured ? mainIten.sourceSlider_11_BASE : ""
-    property url sourceSlider_11_FILLER_0: pictured ? mainIten.sourceSlider_11_FILLER_0 : ""
-    property url sourceSlider_11_FILLER_1: pictured ? mainIten.sourceSlider_11_FILLER_1 : ""
-    property url sourceFnCommonBackground: pictured ? mainIten.sourceFnCommonBackground : ""
+    property url sourceInputValue: pictured ? SkinPictures.inherited(pageSensor, "sourceInputValue") : ""
+    property url sourcePaletteIndex: pictured ? SkinPictures.inherited(pageSensor, "sourcePaletteIndex") : ""
+    property url sourcePalette: pictured ? SkinPictures.inherited(pageSensor, "sourcePalette") : ""
+    property url sourceReset0: pictured ? SkinPictures.inherited(pageSensor, "sourceReset0") : ""
+    property url sourceReset1: pictured ? SkinPictures.inherited(pageSensor, "sourceReset1") : ""
+    property url sourceApply0: pictured ? SkinPictures.inherited(pageSensor, "sourceApply0") : ""
+    property url sourceApply1: pictured ? SkinPictures.inherited(pageSensor, "sourceApply1") : ""
+    property url sourceFram2btn: pictured ? SkinPictures.inherited(pageSensor, "sourceFram2btn") : ""
+    property url sourceBtnGroup_4_BASE: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup_4_BASE") : ""
+    property url sourceBtnGroup_8_BASE: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup_8_BASE") : ""
+    property url sourceBtnGroup_FILLER_0: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup_FILLER_0") : ""
+    property url sourceBtnGroup_FILLER_1: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup_FILLER_1") : ""
+    property url sourceBtnGroup2_FILLER_0: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup2_FILLER_0") : ""
+    property url sourceBtnGroup2_FILLER_1: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup2_FILLER_1") : ""
+    property url sourceSlider_11_BASE: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider_11_BASE") : ""
+    property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider_11_FILLER_0") : ""
+    property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider_11_FILLER_1") : ""
+    property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(pageSensor, "sourceFnCommonBackground") : ""
     // Above the other pages while the DPI value menu is open.
     z: dpiGroup.z > 0 ? 1 : 0
 

@@ -3,6 +3,7 @@
 // fire time and fire period of three fire keys. Apply stores them and sends the chosen gun.
 import QtQuick 2.15
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 
 Item {
     id: pagePressGun
@@ -10,22 +11,22 @@ Item {
     height: 310
 
     // ---- pictures, read when the page is first shown ----
-    // These stand in for the root's skin pictures within this page and its controls,
-    // so a page that has not been shown yet decodes none of them.
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
     property bool shownOnce: false
     readonly property bool pictured: visible || shownOnce
     onPicturedChanged: shownOnce = true
-    property url sourceSlider: pictured ? mainIten.sourceSlider : ""
-    property url sourceLine: pictured ? mainIten.sourceLine : ""
-    property url sourceCHK0: pictured ? mainIten.sourceCHK0 : ""
-    property url sourceCHK1: pictured ? mainIten.sourceCHK1 : ""
-    property url sourceFram2btn: pictured ? mainIten.sourceFram2btn : ""
-    property url sourceFnCommonBackground: pictured ? mainIten.sourceFnCommonBackground : ""
-    property url sourcegunlist: pictured ? mainIten.sourcegunlist : ""
-    property url sourceApply_gun0: pictured ? mainIten.sourceApply_gun0 : ""
-    property url sourceApply_gun1: pictured ? mainIten.sourceApply_gun1 : ""
-    property url sourcegunFrame: pictured ? mainIten.sourcegunFrame : ""
-    property url sourcegunFrame_S: pictured ? mainIten.sourcegunFrame_S : ""
+    property url sourceSlider: pictured ? SkinPictures.inherited(pagePressGun, "sourceSlider") : ""
+    property url sourceLine: pictured ? SkinPictures.inherited(pagePressGun, "sourceLine") : ""
+    property url sourceCHK0: pictured ? SkinPictures.inherited(pagePressGun, "sourceCHK0") : ""
+    property url sourceCHK1: pictured ? SkinPictures.inherited(pagePressGun, "sourceCHK1") : ""
+    property url sourceFram2btn: pictured ? SkinPictures.inherited(pagePressGun, "sourceFram2btn") : ""
+    property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(pagePressGun, "sourceFnCommonBackground") : ""
+    property url sourcegunlist: pictured ? SkinPictures.inherited(pagePressGun, "sourcegunlist") : ""
+    property url sourceApply_gun0: pictured ? SkinPictures.inherited(pagePressGun, "sourceApply_gun0") : ""
+    property url sourceApply_gun1: pictured ? SkinPictures.inherited(pagePressGun, "sourceApply_gun1") : ""
+    property url sourcegunFrame: pictured ? SkinPictures.inherited(pagePressGun, "sourcegunFrame") : ""
+    property url sourcegunFrame_S: pictured ? SkinPictures.inherited(pagePressGun, "sourcegunFrame_S") : ""
 
     // The key page sends the whole key matrix again (fire-key entries live in it).
     signal resetKeyMatrix()
@@ -524,7 +525,8 @@ Item {
         columns: 4
         spacing: 0
         visible: false
-        // Twelve gun pictures: read when the grid is first opened.
+        // The twelve gun pictures are read when the grid first opens; the cells' frames
+        // come with the page, so the cells have their size and place before that.
         property bool shownOnce: false
         onVisibleChanged: if (visible) shownOnce = true
         Repeater {
@@ -533,7 +535,7 @@ Item {
                 id: gunCell
                 objectName: "gunCell" + index
                 readonly property bool lit: pagePressGun.gunNo === index || gunCellArea.containsMouse
-                source: !gunGrid.shownOnce ? "" : lit ? sourcegunFrame_S : sourcegunFrame
+                source: lit ? sourcegunFrame_S : sourcegunFrame
                 Image {
                     x: 5
                     y: 4
