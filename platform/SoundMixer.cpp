@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcSound, "r5.sound", QtWarningMsg)
@@ -117,6 +118,21 @@ bool SoundMixer::anyPlaying() const
     return std::any_of(voices.begin(), voices.end(), [](const auto &v) { return v.second.playing; });
 }
 
+void SoundMixer::keepPace(int frames)
+{
+    // A device takes the sound at its own pace and blocks; one that takes it at once
+    // (a null or file device) would have us race through the clips and announce their
+    // ends early. Stay at most a little ahead of the clock; after a pause start afresh.
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    if (paceDue < now)
+        paceDue = now;
+    paceDue += duration_cast<steady_clock::duration>(duration<double>(double(frames) / SoundClip::kRate));
+    const auto lead = milliseconds(200);
+    if (paceDue - now > lead)
+        std::this_thread::sleep_until(paceDue - lead);
+}
+
 void SoundMixer::run()
 {
     std::unique_ptr<SoundOutput> output;
@@ -183,6 +199,7 @@ void SoundMixer::run()
             mixed[i] = qint16(std::clamp<qint32>(sum[i], -32768, 32767));
         guard.unlock();
         output->write(mixed.data(), kPeriod);
+        keepPace(kPeriod);
         guard.lock();
         // An end is told once its last sound has gone out, unless the voice was given
         // something else meanwhile.

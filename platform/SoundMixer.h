@@ -5,6 +5,7 @@
 #pragma once
 #include "SoundOutput.h"
 #include <QString>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <map>
@@ -51,6 +52,7 @@ private:
         EndHandler onEnd;
     };
     void run();
+    void keepPace(int frames);   // mixer thread only
     void startThread();
     bool anyPlaying() const;
 
@@ -61,4 +63,5 @@ private:
     int nextVoice = 1;
     bool stopping = false;
     std::thread worker;
+    std::chrono::steady_clock::time_point paceDue;   // mixer thread only
 };
