@@ -36,6 +36,9 @@ Item {
     property url sourceBtnGroup2_FILLER_1: pictured ? SkinPictures.inherited(pageColor, "sourceBtnGroup2_FILLER_1") : ""
     property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(pageColor, "sourceFnCommonBackground") : ""
     property url sourceModel_R5_Color: pictured ? SkinPictures.inherited(pageColor, "sourceModel_R5_Color") : ""
+    property url sourceSlider_11_BASE: pictured ? SkinPictures.inherited(pageColor, "sourceSlider_11_BASE") : ""
+    property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(pageColor, "sourceSlider_11_FILLER_0") : ""
+    property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(pageColor, "sourceSlider_11_FILLER_1") : ""
 
     // Effect list: label string and effect byte (list index + 1); byte 0 is light off.
     readonly property var effectStrings: [13, 88, 14, 20, 15, 89, 90, 91, 92, 24]

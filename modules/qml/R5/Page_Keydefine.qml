@@ -33,6 +33,9 @@ Item {
     property url sourceSliderFiller1: pictured ? SkinPictures.inherited(keyPage, "sourceSliderFiller1") : ""
     property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(keyPage, "sourceFnCommonBackground") : ""
     property url sourceModel_R5_KeyDefine: pictured ? SkinPictures.inherited(keyPage, "sourceModel_R5_KeyDefine") : ""
+    property url sourceSlider_11_BASE: pictured ? SkinPictures.inherited(keyPage, "sourceSlider_11_BASE") : ""
+    property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(keyPage, "sourceSlider_11_FILLER_0") : ""
+    property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(keyPage, "sourceSlider_11_FILLER_1") : ""
 
     // Names of the sixteen key positions ("" where the model has no such key).
     property var productStrings: []

@@ -35,6 +35,9 @@ Item {
     property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider_11_FILLER_0") : ""
     property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider_11_FILLER_1") : ""
     property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(pageSensor, "sourceFnCommonBackground") : ""
+    property url sourceSlider: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider") : ""
+    property url sourceSliderFiller0: pictured ? SkinPictures.inherited(pageSensor, "sourceSliderFiller0") : ""
+    property url sourceSliderFiller1: pictured ? SkinPictures.inherited(pageSensor, "sourceSliderFiller1") : ""
     // Above the other pages while the DPI value menu is open.
     z: dpiGroup.z > 0 ? 1 : 0
 

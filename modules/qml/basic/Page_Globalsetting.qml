@@ -33,6 +33,9 @@ Item {
     property url sourceSliderFiller0: pictured ? SkinPictures.inherited(globalSetting, "sourceSliderFiller0") : ""
     property url sourceSliderFiller1: pictured ? SkinPictures.inherited(globalSetting, "sourceSliderFiller1") : ""
     property url sourceGlobalsettingBackground: pictured ? SkinPictures.inherited(globalSetting, "sourceGlobalsettingBackground") : ""
+    property url sourceSlider_11_BASE: pictured ? SkinPictures.inherited(globalSetting, "sourceSlider_11_BASE") : ""
+    property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(globalSetting, "sourceSlider_11_FILLER_0") : ""
+    property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(globalSetting, "sourceSlider_11_FILLER_1") : ""
 
     // ---- values the root publishes as the global look ----
     property int _Size: 11
