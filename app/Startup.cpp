@@ -2,7 +2,7 @@
 // Start-up order and tear-down of the program.
 #include "Startup.h"
 #include "BrokenPipes.h"
-#include "Handoff.h"
+#include "WindowContext.h"
 #include "InputCallbacks.h"
 #include "InputHook.h"
 #include "LinkState.h"
@@ -17,13 +17,6 @@
 #include <QQuickWidget>
 #include <QQuickWindow>
 #include <memory>
-
-QString programFolder(const QString &applicationFilePath)
-{
-    return applicationFilePath.left(applicationFilePath.lastIndexOf(QLatin1Char('/')));
-}
-
-QString settingsFolder() { return QStringLiteral("./modules/setting"); }
 
 // The CJK marks that the interface texts hold, cut from the face fontconfig falls back
 // to and under its family name: Qt takes these few glyphs from here and leaves the

@@ -2,6 +2,7 @@
 // The program's start-up and tear-down as one callable sequence, shared by main() and
 // the end-to-end tests so both run exactly the same steps.
 #pragma once
+#include "ProgramFolders.h"
 #include <QString>
 #include <functional>
 
@@ -12,12 +13,6 @@ struct StartupObserver {
     std::function<void(Widget *)> windowBuilt;   // right after the main window exists
     std::function<void(Widget *)> beforeLoop;    // right before the event loop runs
 };
-
-// The folder of the program file: the path cut at its last '/', without that slash.
-QString programFolder(const QString &applicationFilePath);
-
-// The settings folder below the program folder, where the single-instance lock lives.
-QString settingsFolder();
 
 // Makes folder the current directory, builds the window, installs the input capture,
 // checks the device, shows the window when admitted, runs the event loop and tears

@@ -8,7 +8,6 @@
 #include <QStringList>
 
 class Localisation;
-class PointerSettings;
 class ProfileFiles;
 class ProfileWriter;
 class RecoilStore;
@@ -21,7 +20,7 @@ public:
         LinkSource link;
         ProfileFiles *files = nullptr;
         RecoilStore *recoil = nullptr;
-        PointerSettings *pointer = nullptr;
+        HostPointerSettings *pointer = nullptr;
         const Localisation *strings = nullptr;
         std::function<void(bool)> holdDeviceWrites;   // the pages' device writes
         std::function<QStringList()> captions;        // the names the pages show

@@ -6,7 +6,6 @@
 #include "KeyNames.h"
 #include "MacroStepTags.h"
 #include "ProfileFiles.h"
-#include "UserDialogs.h"
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -52,8 +51,8 @@ static void countSurvivingSteps(QSettings &s, bool repaired)
         s.setValue(QStringLiteral("config/total"), lines);
 }
 
-MacroLibrary::MacroLibrary(const ProfileFiles *files, QWidget *dialogParent, QObject *parent)
-    : QObject(parent), files(files), dialogParent(dialogParent)
+MacroLibrary::MacroLibrary(const ProfileFiles *files, FileDialogs dialogs, QObject *parent)
+    : QObject(parent), files(files), dialogs(std::move(dialogs))
 {
 }
 
@@ -236,9 +235,9 @@ void MacroLibrary::saveMacroIniToFile(const QString &name)
     const QString path = pathFor(name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
-    const QString target = UserDialogs::getSaveFileName(
-        dialogParent, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name + QStringLiteral(".mc")),
-        tr("Macro(*.mc)"));
+    const QString target = dialogs.save ? dialogs.save(tr("Save File"), QStandardPaths::DesktopLocation,
+                                                       name + QStringLiteral(".mc"), tr("Macro(*.mc)"))
+                                        : QString();
     if (!target.isEmpty())
         exportMacro(name, target);
 }
@@ -262,8 +261,8 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     const QString path = pathFor(name);
     if (path.isEmpty())
         return;
-    const QString source = UserDialogs::getOpenFileName(
-        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
+    const QString source =
+        dialogs.open ? dialogs.open(tr("Open File"), QStandardPaths::DesktopLocation, QString(), tr("Macro(*.mc)")) : QString();
     if (!source.isEmpty())
         importMacro(source, name);
 }

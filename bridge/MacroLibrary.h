@@ -3,6 +3,7 @@
 // It tells whoever listens when a macro bound to a device slot changes (boundMacroChanged)
 // and never sends anything itself.
 #pragma once
+#include "Collaborators.h"
 #include "MacroBlock.h"
 #include <QList>
 #include <QObject>
@@ -10,14 +11,13 @@
 #include <QVariantList>
 
 class ProfileFiles;
-class QWidget;
 
 class MacroLibrary : public QObject
 {
     Q_OBJECT
 public:
-    // `files` tells the device family; `dialogParent` carries the import and export dialogs.
-    MacroLibrary(const ProfileFiles *files, QWidget *dialogParent, QObject *parent = nullptr);
+    // `files` tells the device family; `dialogs` ask for the import and export files.
+    MacroLibrary(const ProfileFiles *files, FileDialogs dialogs, QObject *parent = nullptr);
 
     // A name that stays inside ./modules/macro/: not empty, no path separator, no leading
     // dot (so neither "." nor ".."), no control characters.
@@ -82,5 +82,5 @@ private:
     void tellIfBound(const QString &name, int slot, int boundFamily);
 
     const ProfileFiles *files;
-    QWidget *dialogParent;
+    FileDialogs dialogs;
 };

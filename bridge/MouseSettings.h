@@ -27,6 +27,12 @@ public:
     struct Parts {
         std::function<QSettings *()> profile;
         Hid_Thread *link = nullptr;
+        // The window's own: its link of the moment, catalogue entry and macro family
+        // (without them: `link`, its entry and family), and its warning box.
+        std::function<Hid_Thread *()> linkSource;
+        std::function<uint()> entry;
+        std::function<int()> family;
+        std::function<void(const QString &title, const QString &text)> warn;
     };
     explicit MouseSettings(const Parts &parts, QObject *parent = nullptr);
 
@@ -80,7 +86,7 @@ private:
     Hid_Thread *link() const;        // reads
     Hid_Thread *writeLink() const;   // writes: none while held
     int macroFamily() const;
-    static MouseCommands::Warn warnBox();
+    MouseCommands::Warn warnBox() const;
 
     uint currentEntry() const;
 

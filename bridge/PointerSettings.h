@@ -2,6 +2,7 @@
 // Host pointer settings: the sensor page's cursor speed, scroll lines and double-click
 // steps, kept in the current profile and applied to the desktop and to this program.
 #pragma once
+#include "Collaborators.h"
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -9,7 +10,7 @@
 class PointerBackend;
 class ProfileFiles;
 
-class PointerSettings : public QObject
+class PointerSettings : public QObject, public HostPointerSettings
 {
     Q_OBJECT
 public:
@@ -29,9 +30,9 @@ public:
 
     // The host side of the three setters alone, without storing the step: the profile
     // writer applies a profile's steps this way.
-    void applyCursorSpeed(uint step);
-    void applyVerticalScrollLines(uint step);
-    void applyDoubleClickSpeed(uint step);
+    void applyCursorSpeed(uint step) override;
+    void applyVerticalScrollLines(uint step) override;
+    void applyDoubleClickSpeed(uint step) override;
 
     void setAcceleration(bool acceleration);
     void setCursorSpeed(uint cursorSpeed);

@@ -4,7 +4,6 @@
 #include "ProfileFiles.h"
 #include "Hid_Thread.h"
 #include "Localisation.h"
-#include "UserDialogs.h"
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -39,9 +38,9 @@ QVariantList listValue(const QSettings &s, const QString &key)
 
 // ---------------------------------------------------------------------------------------
 
-ProfileFiles::ProfileFiles(LinkSource link, QWidget *dialogParent, const Localisation *strings, Warn warn,
+ProfileFiles::ProfileFiles(LinkSource link, FileDialogs dialogs, const Localisation *strings, Warn warn,
                            QObject *parent)
-    : QObject(parent), link(std::move(link)), dialogParent(dialogParent), strings(strings), warn(std::move(warn))
+    : QObject(parent), link(std::move(link)), dialogs(std::move(dialogs)), strings(strings), warn(std::move(warn))
 {
     openAll();
 }
@@ -183,8 +182,9 @@ bool ProfileFiles::getIsSkinShow() const
 
 QString ProfileFiles::getCustomFilePath()
 {
-    const QString path = UserDialogs::getOpenFileName(
-        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::PicturesLocation), tr("Image Files(*.png)"));
+    const QString path = dialogs.open ? dialogs.open(tr("Open File"), QStandardPaths::PicturesLocation, QString(),
+                                                     tr("Image Files(*.png)"))
+                                      : QString();
     if (path.isEmpty())
         return QString();
     QFile f(path);
@@ -276,8 +276,8 @@ void ProfileFiles::saveProfile(int profile)
         return;
     // Offered under the name the profile menu shows ("P03.pf").
     const QString name = QStringLiteral("P%1.pf").arg(profile + 1, 2, 10, QLatin1Char('0'));
-    const QString target = UserDialogs::getSaveFileName(
-        dialogParent, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name), tr("Profile(*.pf)"));
+    const QString target =
+        dialogs.save ? dialogs.save(tr("Save File"), QStandardPaths::DesktopLocation, name, tr("Profile(*.pf)")) : QString();
     if (!target.isEmpty())
         exportProfile(profile, target);
 }
@@ -306,8 +306,8 @@ void ProfileFiles::loadProfile(int profile)
 {
     if (profile < 0 || profile >= kProfileCount)
         return;
-    const QString source = UserDialogs::getOpenFileName(
-        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Profile(*.pf)"));
+    const QString source =
+        dialogs.open ? dialogs.open(tr("Open File"), QStandardPaths::DesktopLocation, QString(), tr("Profile(*.pf)")) : QString();
     if (!source.isEmpty())
         importProfile(source, profile);
 }

@@ -9,16 +9,15 @@
 #include <QVariantList>
 
 class QSettings;
-class QWidget;
 class Localisation;
 
 class ProfileFiles : public QObject
 {
     Q_OBJECT
 public:
-    // `link` tells the device family, `dialogParent` carries the file dialogs, `strings`
+    // `link` tells the device family, `dialogs` ask for the files, `strings`
     // and `warn` word and show what went wrong. Opens (and repairs) every file.
-    ProfileFiles(LinkSource link, QWidget *dialogParent, const Localisation *strings, Warn warn,
+    ProfileFiles(LinkSource link, FileDialogs dialogs, const Localisation *strings, Warn warn,
                  QObject *parent = nullptr);
     ~ProfileFiles() override;
 
@@ -73,7 +72,7 @@ private:
     void openAll();
 
     LinkSource link;
-    QWidget *dialogParent;
+    FileDialogs dialogs;
     const Localisation *strings;
     Warn warn;
     QSettings *ap = nullptr;

@@ -7,7 +7,7 @@
 #include "Hid_Thread.h"
 #include "MacroSlots.h"
 #include "MouseCommands.h"
-#include "PointerSettings.h"
+#include "Collaborators.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
 #include <QDebug>

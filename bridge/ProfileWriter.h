@@ -9,7 +9,7 @@
 #include <QVariantList>
 
 class Hid_Thread;
-class PointerSettings;
+class HostPointerSettings;
 class QSettings;
 class RecoilStore;
 
@@ -21,7 +21,7 @@ public:
         Hid_Thread *link = nullptr;          // the mouse; none: nothing reaches it
         QSettings *profile = nullptr;        // read once, when run() starts
         RecoilStore *recoil = nullptr;       // fire-key slots of gun-loop keys; none: zeros
-        PointerSettings *pointer = nullptr;  // host pointer settings; none: left alone
+        HostPointerSettings *pointer = nullptr;  // host pointer settings; none: left alone
     };
 
     // One setting as the writer sends it, in sending order.

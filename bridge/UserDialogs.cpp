@@ -23,6 +23,16 @@ QString UserDialogs::startPath(QStandardPaths::StandardLocation where, const QSt
     return defaultName.isEmpty() ? folder : QDir(folder).filePath(defaultName);
 }
 
+FileDialogs UserDialogs::fileDialogs(QWidget *parent)
+{
+    FileDialogs dialogs;
+    dialogs.open = [parent](const QString &caption, QStandardPaths::StandardLocation where, const QString &name,
+                            const QString &filter) { return getOpenFileName(parent, caption, startPath(where, name), filter); };
+    dialogs.save = [parent](const QString &caption, QStandardPaths::StandardLocation where, const QString &name,
+                            const QString &filter) { return getSaveFileName(parent, caption, startPath(where, name), filter); };
+    return dialogs;
+}
+
 QString UserDialogs::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     if (responder())

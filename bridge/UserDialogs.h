@@ -2,6 +2,7 @@
 // The one seam for modal questions: file dialogs and warning boxes. Production shows
 // native dialogs; tests install a responder that answers them and records what was asked.
 #pragma once
+#include "Collaborators.h"
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QString>
@@ -32,6 +33,9 @@ void setResponder(Responder responder);
 // missing folder would otherwise end up as the file name); a save dialog's default file
 // name is joined to it.
 QString startPath(QStandardPaths::StandardLocation where, const QString &defaultName = QString());
+
+// The file dialogs handed to the modules, shown over `parent`.
+FileDialogs fileDialogs(QWidget *parent);
 
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);

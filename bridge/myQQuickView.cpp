@@ -36,11 +36,11 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     lang = new Localisation(&messageTexts, this);
     // Listening before the first file is opened, so start-up repairs are told too.
     notices = new FileNotices(lang, this, link, warn, this);
-    files = new ProfileFiles(link, this, lang, warn, this);
+    files = new ProfileFiles(link, UserDialogs::fileDialogs(this), lang, warn, this);
     // The window always opens on profile 1: from then on that is the current one for the
     // command line too.
     files->storeCurrentIndex(files->currentIndex());
-    macros = new MacroLibrary(files, this, this);
+    macros = new MacroLibrary(files, UserDialogs::fileDialogs(this), this);
     recoil = new RecoilStore(this);
     pointer = new PointerSettings(files, &PointerBackend::createForDesktop, this);
     mouse = new MouseSettings(this);

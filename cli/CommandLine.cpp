@@ -6,7 +6,7 @@
 #include "Handoff.h"
 #include "Session.h"
 #include "SingleInstance.h"
-#include "Startup.h"
+#include "ProgramFolders.h"
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>

@@ -9,7 +9,7 @@
 class Hid_Thread;
 class MacroLibrary;
 class MouseSettings;
-class PointerSettings;
+class HostPointerSettings;
 class ProfileFiles;
 class RecoilStore;
 
@@ -25,7 +25,7 @@ public:
     // The macro library; a bound macro it changes goes to the mouse again.
     virtual MacroLibrary &macros() = 0;
     virtual RecoilStore *recoil() = 0;
-    virtual PointerSettings *pointer() = 0;   // host pointer settings; none: left alone
+    virtual HostPointerSettings *pointer() = 0;   // host pointer settings; none: left alone
     // The device check's outcome (checked once, on first use).
     virtual HandshakeOutcome outcome() = 0;
     // The admitted mouse; null in demo mode, without a device or with a rejected one.

@@ -3,13 +3,13 @@
 #include "Handoff.h"
 #include "CommandLine.h"
 #include "SingleInstance.h"
-#include "WindowContext.h"
 #include <QUrl>
 
 namespace Cli {
 
-namespace {
 const QString kWord = QStringLiteral("cli");
+
+namespace {
 // A whole profile with its macros takes a few seconds on a slow link.
 constexpr int kReplyTimeoutMs = 60000;
 
@@ -67,16 +67,5 @@ bool handOff(const QString &settingsFolder, const QString &base, const QStringLi
     return !reply.isEmpty() && decodeReply(reply, result);
 }
 
-void installWindowCommands(SingleInstance &instance, Widget *window)
-{
-    instance.setHandler(kWord, [window](const QStringList &words) {
-        QString base;
-        QStringList arguments;
-        if (!decodeCommand(words, &base, &arguments))
-            return QStringLiteral("error malformed command");
-        WindowContext context(window);
-        return encodeReply(execute(arguments, base, [&context]() -> Context & { return context; }));
-    });
-}
 
 } // namespace Cli

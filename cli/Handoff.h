@@ -6,8 +6,6 @@
 #include "Result.h"
 #include <QStringList>
 
-class SingleInstance;
-class Widget;
 
 namespace Cli {
 
@@ -16,10 +14,10 @@ namespace Cli {
 constexpr int kHandOffPatienceMs = 10000;
 
 // Sends the command; false when no window answered (nothing was done).
-bool handOff(const QString &settingsFolder, const QString &base, const QStringList &arguments, Result *result);
+// The first word of a handed-over line.
+extern const QString kWord;
 
-// The window's side: carries out "cli" lines through its own modules and pages.
-void installWindowCommands(SingleInstance &instance, Widget *window);
+bool handOff(const QString &settingsFolder, const QString &base, const QStringList &arguments, Result *result);
 
 // The line format, both ways.
 QString encodeCommand(const QString &base, const QStringList &arguments);

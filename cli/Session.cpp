@@ -8,7 +8,6 @@
 #include "MouseSettings.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
-#include "UserDialogs.h"
 #include <cstdio>
 
 namespace Cli {
@@ -35,14 +34,6 @@ Session::Session()
         toStderr(QStringLiteral("%1 %2%3").arg(path, problemText(problem),
                                                keptAs.isEmpty() ? QString() : QLatin1Char(' ') + keptAs));
     });
-    UserDialogs::setResponder([](const DialogRequest &request) {
-        if (request.kind == DialogRequest::Warning)
-            toStderr(request.caption.isEmpty() ? request.text : request.caption + QStringLiteral(": ") + request.text);
-        // File dialogs are never asked for; a box is taken as its default answer.
-        DialogAnswer answer;
-        answer.button = request.defaultButton != QMessageBox::NoButton ? request.defaultButton : QMessageBox::Ok;
-        return answer;
-    });
 }
 
 Session::~Session()
@@ -52,7 +43,6 @@ Session::~Session()
     settings.reset();
     recoilStore.reset();
     profileFiles.reset();   // flushes the files
-    UserDialogs::setResponder({});
     FileSafety::setReporter({});
 }
 
@@ -60,7 +50,7 @@ ProfileFiles &Session::files()
 {
     if (!profileFiles) {
         // No dialog is ever asked for here, and no window to word a warning in.
-        profileFiles = std::make_unique<ProfileFiles>([this] { return link(); }, nullptr, nullptr, Warn());
+        profileFiles = std::make_unique<ProfileFiles>([this] { return link(); }, FileDialogs(), nullptr, Warn());
         profileFiles->setCurrentIndex(profileFiles->storedCurrentIndex());
     }
     return *profileFiles;
@@ -70,7 +60,12 @@ MouseSettings &Session::mouse()
 {
     if (!settings) {
         ProfileFiles *f = &files();
-        settings = std::make_unique<MouseSettings>(MouseSettings::Parts{[f] { return f->currentProfile(); }, link()});
+        MouseSettings::Parts parts{[f] { return f->currentProfile(); }, link()};
+        // What the window shows in a box goes to standard error.
+        parts.warn = [](const QString &title, const QString &text) {
+            toStderr(title.isEmpty() ? text : title + QStringLiteral(": ") + text);
+        };
+        settings = std::make_unique<MouseSettings>(parts);
     }
     return *settings;
 }
@@ -78,7 +73,7 @@ MouseSettings &Session::mouse()
 MacroLibrary &Session::macros()
 {
     if (!library) {
-        library = std::make_unique<MacroLibrary>(&files(), nullptr);
+        library = std::make_unique<MacroLibrary>(&files(), FileDialogs());
         // As the window does: a bound macro that changed goes to its slot again. The
         // command line configures the mouse only.
         QObject::connect(library.get(), &MacroLibrary::boundMacroChanged,

@@ -21,7 +21,7 @@ public:
     MouseSettings &mouse() override;
     MacroLibrary &macros() override;
     RecoilStore *recoil() override;
-    PointerSettings *pointer() override { return nullptr; }
+    HostPointerSettings *pointer() override { return nullptr; }
     HandshakeOutcome outcome() override;
     Hid_Thread *link() override;
     void switchProfile(int index) override;

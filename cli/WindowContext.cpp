@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The running window as a command's context (see WindowContext.h).
 #include "WindowContext.h"
+#include "CommandLine.h"
+#include "Handoff.h"
+#include "SingleInstance.h"
 #include "Hid_Thread.h"
 #include "LinkState.h"
+#include "PointerSettings.h"
 #include "Ui_Controler.h"
 #include "Widget.h"
 #include "myQQuickView.h"
@@ -16,7 +20,7 @@ ProfileFiles &WindowContext::files() { return *view->files; }
 MouseSettings &WindowContext::mouse() { return *view->mouse; }
 MacroLibrary &WindowContext::macros() { return *view->macros; }
 RecoilStore *WindowContext::recoil() { return view->recoil; }
-PointerSettings *WindowContext::pointer() { return view->pointer; }
+HostPointerSettings *WindowContext::pointer() { return view->pointer; }
 
 HandshakeOutcome WindowContext::outcome()
 {
@@ -75,6 +79,18 @@ void WindowContext::profileWritten(int index, bool ok)
 {
     // The bottom strip tells which profile the mouse holds, as after ALL SAVE.
     emit view->allSaveFinished(ok, index);
+}
+
+void installWindowCommands(SingleInstance &instance, Widget *window)
+{
+    instance.setHandler(kWord, [window](const QStringList &words) {
+        QString base;
+        QStringList arguments;
+        if (!decodeCommand(words, &base, &arguments))
+            return QStringLiteral("error malformed command");
+        WindowContext context(window);
+        return encodeReply(execute(arguments, base, [&context]() -> Context & { return context; }));
+    });
 }
 
 } // namespace Cli

@@ -5,6 +5,7 @@
 #include "Context.h"
 #include <QVariantList>
 
+class SingleInstance;
 class Widget;
 class myQQuickView;
 
@@ -19,7 +20,7 @@ public:
     MouseSettings &mouse() override;
     MacroLibrary &macros() override;
     RecoilStore *recoil() override;
-    PointerSettings *pointer() override;
+    HostPointerSettings *pointer() override;
     HandshakeOutcome outcome() override;
     Hid_Thread *link() override;
     void switchProfile(int index) override;
@@ -33,5 +34,8 @@ private:
     Widget *window;
     myQQuickView *view;
 };
+
+// The window's side of the hand-off: carries out "cli" lines through its own modules and pages.
+void installWindowCommands(SingleInstance &instance, Widget *window);
 
 } // namespace Cli

@@ -9,6 +9,7 @@
 #include "MessageTexts.h"
 #include "ProfileFiles.h"
 #include "TestSupport.h"
+#include "UserDialogs.h"
 #include <QApplication>
 #include <QSignalSpy>
 #include <QtTest>
@@ -41,8 +42,8 @@ class tst_bridge_wiring : public QObject
         ProfileFiles::setFamilyOverrideForTests(family);
         const Warn warn = [this](const QString &title, const QString &text) { told.append({title, text}); };
         strings.reset(new Localisation(&shortTexts));
-        files.reset(new ProfileFiles([] { return nullptr; }, nullptr, strings.get(), warn));
-        macros.reset(new MacroLibrary(files.get(), nullptr));
+        files.reset(new ProfileFiles([] { return nullptr; }, UserDialogs::fileDialogs(nullptr), strings.get(), warn));
+        macros.reset(new MacroLibrary(files.get(), UserDialogs::fileDialogs(nullptr)));
     }
 
 private slots:
