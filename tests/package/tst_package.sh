@@ -21,6 +21,7 @@ if ! DESTDIR=$dest cmake --install "$build" --prefix /usr >"$work/install.log" 2
 fi
 expected=(
     usr/bin/r5config
+    usr/libexec/r5config/r5config-window
     usr/lib/udev/rules.d/70-r5config.rules
     usr/share/applications/org.r5config.R5Config.desktop
     usr/share/metainfo/org.r5config.R5Config.metainfo.xml
@@ -44,9 +45,25 @@ for f in "${expected[@]}"; do
     [ -f "$dest/$f" ] || fail "installed tree lacks /$f"
 done
 # Only the real program, and only factory files: working copies are the user's own.
-for f in usr/bin/r5config-sim usr/share/r5config/modules/setting/apConfig.bin usr/share/r5config/modules/setting/p1.bin; do
+for f in usr/bin/r5config-sim usr/bin/r5config-window usr/libexec/r5config/r5config-sim-window usr/share/r5config/modules/setting/apConfig.bin usr/share/r5config/modules/setting/p1.bin; do
     [ -e "$dest/$f" ] && fail "installed tree holds /$f"
 done
+# The command line loads none of the window's libraries; the window program does.
+if command -v readelf >/dev/null; then
+    needed=$(readelf -d "$dest/usr/bin/r5config" | grep NEEDED)
+    for lib in Qt5Gui Qt5Widgets Qt5Qml Qt5Quick; do
+        [[ "$needed" == *"lib$lib"* ]] && fail "r5config links lib$lib"
+    done
+    [[ "$(readelf -d "$dest/usr/libexec/r5config/r5config-window" | grep NEEDED)" == *libQt5Quick* ]] \
+        || fail "the window program does not link Qt Quick"
+fi
+# The installed launcher runs a subcommand itself and finds the window program (which,
+# without a display, then ends at once).
+env -u DISPLAY "$dest/usr/bin/r5config" --help 2>&1 | grep -q 'status' || fail "installed r5config --help"
+launched=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb timeout 30 "$dest/usr/bin/r5config" 2>&1)
+status=$?
+[[ "$launched" == *"window program was not found"* || $status -eq 126 || $status -eq 127 || $status -eq 124 ]] \
+    && fail "installed r5config did not start the window program (status $status): $launched"
 skins1=$(find "$dest/usr/share/r5config/modules/img/skin1" -name '*.png' | wc -l)
 skins2=$(find "$dest/usr/share/r5config/modules/img/skin2" -name '*.png' | wc -l)
 built1=$(find "$build/bin/modules/img/skin1" -name '*.png' | wc -l)

@@ -24,10 +24,13 @@ QString TestSupport::sourceDir()
 bool TestSupport::layOutProgram(const QString &folder)
 {
     const QString run = runDir();
-    const QString exe = folder + "/r5config-sim";
-    if (::link(QFile::encodeName(run + "/r5config-sim").constData(), QFile::encodeName(exe).constData()) != 0
-        && !QFile::copy(run + "/r5config-sim", exe))
-        return false;
+    // The program and the window program it starts from beside itself.
+    for (const QString name : {QStringLiteral("r5config-sim"), QStringLiteral("r5config-sim-window")}) {
+        const QString exe = folder + QLatin1Char('/') + name;
+        if (::link(QFile::encodeName(run + QLatin1Char('/') + name).constData(), QFile::encodeName(exe).constData()) != 0
+            && !QFile::copy(run + QLatin1Char('/') + name, exe))
+            return false;
+    }
     QDirIterator it(run + "/modules", QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString src = it.next();

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The layers by their includes, read from the source tree: the device core, the platform
 // layer and the input layer reach only down, and the bridge modules do not include the
-// view that builds them.
+// view that builds them. The program without a window is built from sources that include
+// no header of Qt's window side.
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 QString sourceDir() { return qEnvironmentVariable("R5_SOURCE_DIR"); }
@@ -81,6 +83,39 @@ private slots:
             QVERIFY2(!includesOf(sourceDir() + "/bridge/" + file).contains("myQQuickView.h"), qPrintable(file));
         }
         QVERIFY(modules > 10);
+    }
+
+    void theCoreIncludesNoWindowHeader()
+    {
+        QFile list(QStringLiteral(R5_CORE_SOURCES_FILE));
+        QVERIFY2(list.open(QIODevice::ReadOnly), R5_CORE_SOURCES_FILE);
+        const QStringList sources = QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        // The folders of all five core libraries are there, the view's file is not.
+        for (const char *folder : {"/device/", "/bridge/", "/input/", "/platform/", "/cli/"})
+            QVERIFY2(std::any_of(sources.begin(), sources.end(), [folder](const QString &f) { return f.contains(folder); }),
+                     folder);
+        QVERIFY(std::none_of(sources.begin(), sources.end(), [](const QString &f) { return f.endsWith("myQQuickView.cpp"); }));
+
+        const QString qt = QStringLiteral(R5_QT_INCLUDE_ROOT);
+        const QStringList windowModules{"QtGui", "QtWidgets", "QtQml", "QtQuick", "QtQuickWidgets"};
+        QVERIFY2(QFileInfo::exists(qt + "/QtWidgets/QWidget"), qPrintable(qt));
+        static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s*<([^>]+)>"),
+                                                QRegularExpression::MultilineOption);
+        for (const QString &path : sources) {
+            QFile f(path);
+            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(path));
+            auto it = include.globalMatch(QString::fromUtf8(f.readAll()));
+            while (it.hasNext()) {
+                const QString header = it.next().captured(1);
+                const QString module = header.section(QLatin1Char('/'), 0, 0);
+                const bool windowSide = header.contains(QLatin1Char('/'))
+                    ? windowModules.contains(module)
+                    : std::any_of(windowModules.begin(), windowModules.end(), [&](const QString &m) {
+                          return QFileInfo::exists(qt + '/' + m + '/' + header);
+                      });
+                QVERIFY2(!windowSide, qPrintable(path + " includes <" + header + ">"));
+            }
+        }
     }
 };
 
