@@ -4,7 +4,6 @@
 #include "Hid_Thread.h"
 #include "Localisation.h"
 #include "MessageTexts.h"
-#include "MouseSettings.h"
 #include "ProfileFiles.h"
 #include "ProfileWriter.h"
 #include "UserDialogs.h"
@@ -24,15 +23,15 @@ bool AllSave::begin()
                              view->lang->message(MessageTexts::AllSaveNoMouse), QMessageBox::Ok);
         return false;
     }
-    view->mouse->holdDeviceWrites(true);
+    view->deviceWrites.held = true;
     // Never left held: a page that fails half way must not silence the mouse for good.
-    QTimer::singleShot(0, this, [this] { view->mouse->holdDeviceWrites(false); });
+    QTimer::singleShot(0, this, [this] { view->deviceWrites.held = false; });
     return true;
 }
 
 bool AllSave::start()
 {
-    view->mouse->holdDeviceWrites(false);
+    view->deviceWrites.held = false;
     if (running || !view->files)
         return false;
     running = true;

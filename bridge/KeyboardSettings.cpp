@@ -2,29 +2,18 @@
 // Keyboard device settings: the keyboard family's slots. Same conventions as the mouse
 // settings: fixed zero-filled buffers, profile written before the device is asked.
 #include "KeyboardSettings.h"
-#include "Hid_Thread.h"
-#include "MacroLibrary.h"
 #include "DeviceBytes.h"
-#include "ProfileFiles.h"
-#include "UserDialogs.h"
-#include "myQQuickView.h"
+#include "Hid_Thread.h"
+#include "KeyboardCodec.h"
 #include <QDebug>
 #include <QSettings>
 
 using namespace DeviceBytes;
-
-KeyboardSettings::KeyboardSettings(myQQuickView *view) : QObject(view), view(view) {}
-
-QSettings *KeyboardSettings::profile() const
-{
-    return view->files ? view->files->currentProfile() : nullptr;
-}
-
-Hid_Thread *KeyboardSettings::link() const { return view->hid; }
+using namespace KeyboardCodec;
 
 void KeyboardSettings::syncFW()
 {
-    if (view->currentEntry() != 0)
+    if (currentEntry() != 0)
         return;
     QSettings *p = profile();
     Hid_Thread *h = link();
@@ -86,26 +75,23 @@ void KeyboardSettings::ui_0EH_SetKeyOnOff(const QVariantList &src21)
 
 void KeyboardSettings::ui_11H_SetMacroKey(const QVariant &macroId, const QVariant &name)
 {
-    const QString macroName = name.toString();
-    if (MacroLibrary::pathFor(macroName).isEmpty()) {
-        qDebug() << "ui_11H_SetMacroKey: refused macro name" << macroName;
+    sendMacro(uchar(macroId.toInt() & 0xFF), MacroLibrary::read(name.toString()));
+}
+
+void KeyboardSettings::sendMacro(uchar macroId, const MacroLibrary::Macro &macro)
+{
+    if (macro.refused) {
+        qDebug() << "ui_11H_SetMacroKey: refused macro name" << macro.name;
         return;
     }
-    // The play count stays as the coder wrote it (00 01).
-    QVector<MacroBlock::Event> events;
-    const QList<uchar> coded = MacroLibrary::encode(MacroLibrary::stepsOf(macroName), view->macros->family(), &events);
     // Cut at an event, never inside one, and never leaving a key held; the file stays.
+    // The play count stays as the coder wrote it (00 01).
     bool cut = false;
-    const QList<uchar> bytes = MacroBlock::fit(coded, events, MacroBytes, &cut);
+    QByteArray block = macroBlock(macro.steps(), &cut, MacroLibrary::pausesOf(macroFamily()));
     if (cut)
-        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(0)),
-                             tr("%1").arg(view->messageTexts.value(1)), QMessageBox::Ok);
-    uchar buffer[MacroBytes] = {};
-    const int n = qMin(bytes.size(), MacroBytes);
-    for (int i = 0; i < n; ++i)
-        buffer[i] = bytes.at(i);
+        warn(tr("%1").arg(messageText(0)), tr("%1").arg(messageText(1)));
     if (Hid_Thread *h = link())
-        h->hid_11H_SetMacroKey(uchar(macroId.toInt() & 0xFF), buffer);
+        h->hid_11H_SetMacroKey(macroId, reinterpret_cast<uchar *>(block.data()));
 }
 
 void KeyboardSettings::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList &src512)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
-// Every slot that takes a name refuses names that could reach outside the macro folder.
+// Macro files under ./modules/macro/ and their step lines as macro steps. Every slot that
+// takes a name refuses names that could reach outside the macro folder.
 #include "MacroLibrary.h"
 #include "KeyNames.h"
 #include "ProfileFiles.h"
@@ -152,31 +152,28 @@ bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
 
 void MacroLibrary::resendIfBound(const QString &name)
 {
-    const QString path = pathFor(name);
-    int index = -1, did = -1;
-    {
-        QSettings s(path, QSettings::IniFormat);
-        index = s.value(QStringLiteral("config/index"), -1).toInt();
-        did = s.value(QStringLiteral("config/did"), -1).toInt();
-    }
+    const Macro macro = read(name);
     const int fam = family();
     // A binding made on the other family names a slot of that device; sending it here
     // would overwrite whatever macro this device holds in that slot.
-    if (index < 0 || did != fam)
+    if (macro.refused || macro.index < 0 || macro.did != fam || !sendBound)
         return;
-    if (fam == 1 && index < kMouseSlots)
-        view->ui_13H_SetMacroKey(index + 1, name);
-    else if (fam == 0 && index < kKeyboardSlots)
-        view->ui_11H_SetMacroKey(index, name);
+    if ((fam == 1 && macro.index < kMouseSlots) || (fam == 0 && macro.index < kKeyboardSlots))
+        sendBound(fam, macro);
 }
 
 QStringList MacroLibrary::loadMacroIni(const QString &name) const { return stepsOf(name); }
 
-QStringList MacroLibrary::stepsOf(const QString &name)
+QStringList MacroLibrary::stepsOf(const QString &name) { return read(name).lines; }
+
+MacroLibrary::Macro MacroLibrary::read(const QString &name)
 {
+    Macro m;
+    m.name = name;
     const QString path = soundPath(name);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return {};
+    m.refused = path.isEmpty();
+    if (m.refused || !QFileInfo(path).isFile())
+        return m;
     QSettings s(path, QSettings::IniFormat);
     // A damaged total is bounded by the step lines the file holds, so it cannot make
     // this loop run for ever; gaps still read as the default, as they always did.
@@ -190,10 +187,12 @@ QStringList MacroLibrary::stepsOf(const QString &name)
     }
     s.endGroup();
     const int total = std::min(s.value(QStringLiteral("config/total"), 0).toInt(), limit);
-    QStringList lines;
     for (int i = 0; i < total; ++i)
-        lines.append(s.value(QStringLiteral("macro/%1").arg(i), 0).toString());
-    return lines;
+        m.lines.append(s.value(QStringLiteral("macro/%1").arg(i), 0).toString());
+    m.index = s.value(QStringLiteral("config/index"), -1).toInt();
+    m.did = s.value(QStringLiteral("config/did"), -1).toInt();
+    m.repeat = s.value(QStringLiteral("config/repeat"), 1).toUInt();
+    return m;
 }
 
 QVariantList MacroLibrary::loadMacroIniConfig(const QString &name) const
@@ -301,54 +300,39 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
 
 QList<uchar> MacroLibrary::macroIncode(const QStringList &macros) const { return encode(macros, family()); }
 
-QList<uchar> MacroLibrary::encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events)
+MacroBlock::Pauses MacroLibrary::pausesOf(int family)
 {
-    using MacroBlock::Event;
-    QList<uchar> out{0x00, 0x01};
-    QString previous;
-    auto record = [&](Event::Kind kind, uchar usage, int at) {
-        if (events)
-            events->append({kind, usage, at, out.size() - at});
-    };
-    for (int i = 0; i < macros.size(); ++i) {
-        const QString &line = macros.at(i);
+    switch (family) {
+    case 0: return MacroBlock::Pauses::Keyboard;
+    case 1: return MacroBlock::Pauses::Mouse;
+    default: return MacroBlock::Pauses::None;
+    }
+}
+
+QVector<MacroBlock::Step> MacroLibrary::steps(const QStringList &lines)
+{
+    using MacroBlock::Step;
+    QVector<Step> out;
+    out.reserve(lines.size());
+    for (const QString &line : lines) {
         const QString command = line.right(kCommandWidth);
         const QString value = line.size() >= kCommandWidth ? line.left(line.size() - kCommandWidth) : QString();
-        const int at = out.size();
+        Step step;
         if (command == kDown || command == kUp) {
-            const uchar usage = usageForKeyName(value);
-            if (usage != 0) {
-                out.append(command == kDown ? 0x01 : 0x81);
-                out.append(usage);
-                record(command == kDown ? Event::Press : Event::Release, usage, at);
-            }
+            step.kind = command == kDown ? Step::Down : Step::Up;
+            step.usage = usageForKeyName(value);
         } else if (command == kDelay) {
             bool ok = false;
-            qint64 ms = value.toLongLong(&ok, 10);
-            // Negative pauses are no pauses; the largest pause is what 16 bits can carry.
-            if (!ok || ms < 0)
-                ms = 0;
-            if (ms != 0 && family == 0) {
-                const qint64 t = std::min<qint64>(ms / 10, 0xFFFF);
-                out << 0x7F << 0x00 << uchar(t >> 8) << uchar(t & 0xFF);
-                record(Event::Pause, 0, at);
-            } else if (ms != 0 && family == 1) {
-                if (ms <= 1270 && i > 0 && previous != kDelay) {
-                    // Folded into the record before it, which stays one event.
-                    uchar &folded = out[out.size() - 2];
-                    folded = uchar((folded & 0x80) | ((std::max<qint64>(ms, 10) + 5) / 10));
-                } else if (ms >= 1271 && ms <= 5100) {
-                    out << uchar((ms + 10) / 20) << 0x01;
-                    record(Event::Pause, 0, at);
-                } else {
-                    const qint64 d = std::min<qint64>((std::max<qint64>(ms, 20) + 10) / 20, 0xFFFF);
-                    out << 0x00 << 0x01 << uchar(d >> 8) << uchar(d & 0xFF);
-                    record(Event::Pause, 0, at);
-                }
-            }
+            const qint64 ms = value.toLongLong(&ok, 10);
+            step.kind = Step::Delay;
+            step.ms = ok ? ms : 0;
         }
-        previous = command;
+        out.append(step);
     }
-    out << 0x00 << 0x00;
     return out;
+}
+
+QList<uchar> MacroLibrary::encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events)
+{
+    return MacroBlock::encode(steps(macros), pausesOf(family), events);
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
+// Macro files under ./modules/macro/, and their step lines read as macro steps for the
+// family codecs (device/MouseCodec, device/KeyboardCodec).
 #pragma once
 #include "MacroBlock.h"
 #include <QList>
+#include <functional>
 #include <QObject>
 #include <QStringList>
 #include <QVariantList>
@@ -21,9 +23,29 @@ public:
     // The file of a macro, or an empty string when the name is not safe.
     static QString pathFor(const QString &name);
 
-    // Device bytes of the step lines for a device family (0 keyboard, 1 mouse); `events`
-    // receives where each coded step lies in them.
+    // Everything a macro file holds, read at once: what the device gets is coded from this.
+    struct Macro {
+        QString name;
+        bool refused = true;    // the name could reach outside the macro folder
+        QStringList lines;      // step lines; none when the file is missing
+        int index = -1;         // config/index: the device slot it is bound to
+        int did = -1;           // config/did: the family it was bound with
+        uint repeat = 1;        // config/repeat: play count of the mouse's block
+        QVector<MacroBlock::Step> steps() const { return MacroLibrary::steps(lines); }
+    };
+    static Macro read(const QString &name);
+
+    // Step lines as macro steps: command in the last ten characters, key names looked up.
+    static QVector<MacroBlock::Step> steps(const QStringList &lines);
+    // Device bytes of the step lines for a device family (0 keyboard, 1 mouse, else no
+    // pauses); `events` receives where each coded step lies in them.
     static QList<uchar> encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events = nullptr);
+    static MacroBlock::Pauses pausesOf(int family);
+
+    // Called with a macro whose file changed while it is bound to a slot of the connected
+    // family, so the device gets the new steps (family, and the macro as read once).
+    using SendBound = std::function<void(int family, const Macro &macro)>;
+    void setSendBound(const SendBound &send) { sendBound = send; }
 
     // Macro files of the folder ("<name>.bin"), sorted without regard to case.
     static QStringList fileNames();
@@ -51,4 +73,5 @@ private:
     void resendIfBound(const QString &name);
 
     myQQuickView *view;
+    SendBound sendBound;
 };

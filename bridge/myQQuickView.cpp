@@ -2,18 +2,22 @@
 // View construction, calls into the QML root, and the sound slots.
 #include "myQQuickView.h"
 #include "AllSave.h"
+#include "BindingSettings.h"
 #include "FileNotices.h"
 #include "Hid_Thread.h"
 #include "InterfaceSounds.h"
 #include "KeyNames.h"
 #include "KeyboardSettings.h"
+#include "LightingSettings.h"
 #include "Localisation.h"
 #include "MacroLibrary.h"
+#include "MacroRecoilSettings.h"
 #include "MacroSlots.h"
-#include "MouseSettings.h"
 #include "PointerSettings.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
+#include "SensorSettings.h"
+#include "UserDialogs.h"
 #include <QDebug>
 #include <QQuickItem>
 
@@ -29,8 +33,34 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     recoil = new RecoilStore(this);
     lang = new Localisation(this);
     pointer = new PointerSettings(this);
-    mouse = new MouseSettings(this);
-    keyboard = new KeyboardSettings(this);
+
+    // The device settings get their collaborators here; the link is the one of the moment.
+    DeviceSettings::Context device;
+    device.link = [this] { return hid; };
+    device.files = files;
+    device.macros = macros;
+    device.recoil = recoil;
+    device.messageTexts = &messageTexts;
+    device.hold = &deviceWrites;
+    device.warn = [](const QString &title, const QString &text) {
+        UserDialogs::warning(nullptr, title, text, QMessageBox::Ok);
+    };
+    device.ask = [](const QString &title, const QString &text) {
+        return UserDialogs::warning(nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+            == QMessageBox::Ok;
+    };
+    sensor = new SensorSettings(device, this);
+    lighting = new LightingSettings(device, this);
+    bindings = new BindingSettings(device, this);
+    mouseMacros = new MacroRecoilSettings(device, this);
+    keyboard = new KeyboardSettings(device, this);
+    // A bound macro whose file changed goes to its slot as read, without a second read.
+    macros->setSendBound([this](int family, const MacroLibrary::Macro &macro) {
+        if (family == 1)
+            mouseMacros->sendMacro(uchar(macro.index + 1), macro);
+        else
+            keyboard->sendMacro(uchar(macro.index), macro);
+    });
     macroSlots = new MacroSlots(this);
     allSaver = new AllSave(this);
     connect(allSaver, &AllSave::progress, this, &myQQuickView::allSaveProgress);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // "ALL SAVE" and the profile writer against the simulated mouse: the whole sequence byte
 // for byte, outcomes learnt per command, and what the user is told when the mouse is gone.
-#include "MouseCommands.h"
+#include "MouseCodec.h"
 #include "PointerBackendFake.h"
 #include "PointerSettings.h"
 #include "ProfileWriter.h"
@@ -275,15 +275,15 @@ private slots:
         QVariantList values;
         for (int v : menu.mid(0, 8))
             values << v;
-        QCOMPARE(TestSupport::toInts(MouseCommands::dpiCodes(values)), QList<int>({0x80, 6, 8, 10, 12, 16, 18, 20}));
+        QCOMPARE(TestSupport::toInts(MouseCodec::dpiCodes(values)), QList<int>({0x80, 6, 8, 10, 12, 16, 18, 20}));
         values.clear();
         for (int v : menu.mid(8))
             values << v;
-        QCOMPARE(TestSupport::toInts(MouseCommands::dpiCodes(values)), QList<int>({25, 30, 32, 35, 40, 45, 50, 60}));
+        QCOMPARE(TestSupport::toInts(MouseCodec::dpiCodes(values)), QList<int>({25, 30, 32, 35, 40, 45, 50, 60}));
         // Outside the menu (the built-in 8000, junk, text from a profile) and missing values.
-        QCOMPARE(TestSupport::toInts(MouseCommands::dpiCodes({6400, 12000, 8000, 650, -600, "x", "1600", " 800"})),
+        QCOMPARE(TestSupport::toInts(MouseCodec::dpiCodes({6400, 12000, 8000, 650, -600, "x", "1600", " 800"})),
                  QList<int>({64, 120, 0x80, 0x80, 0x80, 0x80, 16, 8}));
-        QCOMPARE(TestSupport::toInts(MouseCommands::dpiCodes({1600.5, 2000})),
+        QCOMPARE(TestSupport::toInts(MouseCodec::dpiCodes({1600.5, 2000})),
                  QList<int>({0x80, 20, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}));
     }
 
@@ -315,8 +315,8 @@ private slots:
         QFETCH(int, brightness);
         QFETCH(int, speed);
         QFETCH(QList<int>, sent);
-        QCOMPARE(TestSupport::toInts(MouseCommands::ledEffectBytes(effect, brightness, speed, true)), sent);
-        QCOMPARE(TestSupport::toInts(MouseCommands::ledEffectBytes(effect, brightness, speed, false)),
+        QCOMPARE(TestSupport::toInts(MouseCodec::ledEffectBytes(effect, brightness, speed, true)), sent);
+        QCOMPARE(TestSupport::toInts(MouseCodec::ledEffectBytes(effect, brightness, speed, false)),
                  QList<int>({0, 0, 0}));
     }
 

@@ -2,7 +2,7 @@
 // Mouse settings slots against the simulated mouse: what the device receives and what
 // the current profile file holds.
 #include "tst_devset_rig.h"
-#include "MouseCommands.h"
+#include "MouseCodec.h"
 #include <QSettings>
 #include <QtTest>
 
@@ -116,7 +116,7 @@ private slots:
         QByteArray m1(64, 0);
         m1[0] = 0x08;
         m1[3] = 5;
-        const QList<QByteArray> expanded = MouseCommands::expandKeyMatrix(m1, {ints({0, 1, 30}), ints({1})});
+        const QList<QByteArray> expanded = MouseCodec::expandKeyMatrix(m1, {ints({0, 1, 30}), ints({1})});
         QCOMPARE(expanded.size(), 4);
         QCOMPARE(expanded[0].left(4), bytes({0x08, 0, 0, 0}));
         QCOMPARE(expanded[1].left(4), bytes({0x0B, 0, 0, 30}));
