@@ -3,6 +3,8 @@
 // takes a name refuses names that could reach outside the macro folder.
 #include "MacroLibrary.h"
 #include "KeyNames.h"
+#include "KeyboardCodec.h"
+#include "MouseCodec.h"
 #include "ProfileFiles.h"
 #include "UserDialogs.h"
 #include "myQQuickView.h"
@@ -22,8 +24,6 @@ const QString kUp = QStringLiteral("      [Up]");
 const QByteArray kNewMacro = "[config]\nindex=-1\ntotal=0\nrepeat=1\ndid=-1\n";
 const QString kDelay = QStringLiteral("   [Delay]");
 constexpr int kCommandWidth = 10;
-constexpr int kMouseSlots = 12;
-constexpr int kKeyboardSlots = 35;
 }
 
 // After a repair the steps that survived are all kept, and the count follows them; an
@@ -158,7 +158,7 @@ void MacroLibrary::resendIfBound(const QString &name)
     // would overwrite whatever macro this device holds in that slot.
     if (macro.refused || macro.index < 0 || macro.did != fam || !sendBound)
         return;
-    if ((fam == 1 && macro.index < kMouseSlots) || (fam == 0 && macro.index < kKeyboardSlots))
+    if ((fam == 1 && macro.index < MouseCodec::MacroSlots) || (fam == 0 && macro.index < KeyboardCodec::MacroSlots))
         sendBound(fam, macro);
 }
 

@@ -5,6 +5,7 @@
 #include "Localisation.h"
 #include "MacroLibrary.h"
 #include "MessageTexts.h"
+#include "MouseCodec.h"
 #include "ProfileFiles.h"
 #include "UserDialogs.h"
 #include "myQQuickView.h"
@@ -13,7 +14,7 @@
 
 namespace {
 constexpr int MouseFamily = 1;
-constexpr int MacroRecord = 0x09;
+using MouseCodec::KeyRecordBytes;
 
 int intAt(const QVariantList &list, int i) { return i < list.size() ? list.at(i).toInt() : 0; }
 }
@@ -49,11 +50,11 @@ QMap<int, QStringList> MacroSlots::collisions(const QMap<QString, int> &claims)
 QList<int> MacroSlots::namedBy(const QVariantList &matrix)
 {
     QList<int> found;
-    for (int k = 0; k < 16; ++k) {
-        const int id = intAt(matrix, 4 * k + 2);
-        if (intAt(matrix, 4 * k) == MacroRecord && intAt(matrix, 4 * k + 3) == 0 && id >= 1 && id <= Count
-            && !found.contains(id - 1))
-            found.append(id - 1);
+    for (int k = 0; k < MouseCodec::Keys; ++k) {
+        const int at = KeyRecordBytes * k;
+        const int slot = MouseCodec::macroSlotOf(intAt(matrix, at), intAt(matrix, at + 2), intAt(matrix, at + 3));
+        if (slot >= 0 && !found.contains(slot))
+            found.append(slot);
     }
     std::sort(found.begin(), found.end());
     return found;
@@ -62,9 +63,9 @@ QList<int> MacroSlots::namedBy(const QVariantList &matrix)
 QVariantList MacroSlots::storedMatrix(const QSettings &profile)
 {
     QVariantList matrix;
-    for (int k = 0; k < 16; ++k) {
+    for (int k = 0; k < MouseCodec::Keys; ++k) {
         const QVariantList record = profile.value(QStringLiteral("keydefine_R5/%1").arg(k)).toList();
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < KeyRecordBytes; ++i)
             matrix.append(intAt(record, i));
     }
     return matrix;

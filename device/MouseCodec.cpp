@@ -158,6 +158,11 @@ QByteArray comboRecord(int modifierIndex, int key1, int key2)
 
 QByteArray macroRecord(int mode, int slot) { return record(MacroType, mode, slot + 1, 0); }
 
+int macroSlotOf(int type, int id, int last)
+{
+    return type == MacroType && last == 0 && id >= 1 && id <= MacroSlots ? id - 1 : -1;
+}
+
 QByteArray fireRecord(bool fromKey, int source, int step, int count)
 {
     const int from = fromKey ? source : FirstButton + source;

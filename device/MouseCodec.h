@@ -58,6 +58,8 @@ QByteArray mediaRecord(int index);
 QByteArray comboRecord(int modifierIndex, int key1, int key2);
 // Play mode (0 n times, 1 repeat, 2 while pressed) and device macro slot 0-11.
 QByteArray macroRecord(int mode, int slot);
+// The slot 0-11 a record's bytes 0, 2 and 3 name when it is a macro record, else -1.
+int macroSlotOf(int type, int id, int last);
 // Fire key: a mouse button 0-4 or a key usage, speed step 0-7 (7 fastest), count.
 QByteArray fireRecord(bool fromKey, int source, int step, int count);
 // Gun loop 0-2: loop switch, two guns, three guns.

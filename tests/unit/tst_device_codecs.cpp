@@ -177,6 +177,10 @@ private:
             {"combo R Win", [b] { return b(comboRecord(8, 0x04, 0)); }, "00 80 04 00"},
             {"combo without modifier", [b] { return b(comboRecord(-1, 0x104, 5)); }, "00 00 04 05"},
             {"macro", [b] { return b(macroRecord(1, 11)); }, "09 01 0C 00"},
+            {"macro slots named",
+             [] { return QString("%1 %2 %3 %4 %5").arg(macroSlotOf(0x09, 1, 0)).arg(macroSlotOf(0x09, 12, 0))
+                      .arg(macroSlotOf(0x09, 13, 0)).arg(macroSlotOf(0x09, 3, 1)).arg(macroSlotOf(0x0A, 3, 0)); },
+             "0 11 -1 -1 -1"},
             {"fire button fastest", [b] { return b(fireRecord(false, 1, 7, 10)); }, "0A F1 0A 0A"},
             {"fire key slowest", [b] { return b(fireRecord(true, 0x2C, 0, 255)); }, "0A 2C FF FF"},
             {"gun loop three guns", [b] { return b(gunLoopRecord(2)); }, "08 00 01 06"},
