@@ -3,12 +3,12 @@
 // macros and recoil; the keyboard): what they are built with, the current profile, the
 // link for reads and for writes, the family macros are coded for, and the user's notices.
 #pragma once
+#include "Collaborators.h"
 #include "MacroLibrary.h"
 #include <QObject>
 #include <QStringList>
 #include <functional>
 
-class Hid_Thread;
 class ProfileFiles;
 class QSettings;
 class RecoilStore;
@@ -24,14 +24,14 @@ public:
     };
 
     struct Context {
-        std::function<Hid_Thread *()> link;          // the link of the moment; none: no device
+        LinkSource link;                             // the link of the moment; none: no device
         ProfileFiles *files = nullptr;               // the current profile
         MacroLibrary *macros = nullptr;              // the family macros are coded for
         RecoilStore *recoil = nullptr;               // fire keys of gun-loop keys
         const QStringList *messageTexts = nullptr;   // msg/0..5 of the chosen language
         const WriteHold *hold = nullptr;             // none: writes are never held
         // A notice the user must see, and a question answered OK (true) or Cancel.
-        std::function<void(const QString &title, const QString &text)> warn;
+        Warn warn;
         std::function<bool(const QString &title, const QString &text)> ask;
     };
 

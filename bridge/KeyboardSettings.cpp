@@ -75,23 +75,20 @@ void KeyboardSettings::ui_0EH_SetKeyOnOff(const QVariantList &src21)
 
 void KeyboardSettings::ui_11H_SetMacroKey(const QVariant &macroId, const QVariant &name)
 {
-    sendMacro(uchar(macroId.toInt() & 0xFF), MacroLibrary::read(name.toString()));
-}
-
-void KeyboardSettings::sendMacro(uchar macroId, const MacroLibrary::Macro &macro)
-{
-    if (macro.refused) {
-        qDebug() << "ui_11H_SetMacroKey: refused macro name" << macro.name;
+    const QString macroName = name.toString();
+    if (MacroLibrary::pathFor(macroName).isEmpty()) {
+        qDebug() << "ui_11H_SetMacroKey: refused macro name" << macroName;
         return;
     }
     // Cut at an event, never inside one, and never leaving a key held; the file stays.
     // The play count stays as the coder wrote it (00 01).
     bool cut = false;
-    QByteArray block = macroBlock(macro.steps(), &cut, MacroLibrary::pausesOf(macroFamily()));
+    QByteArray block = macroBlock(MacroLibrary::parseSteps(MacroLibrary::stepsOf(macroName)), &cut,
+                                  MacroLibrary::pausesOf(macroFamily()));
     if (cut)
         warn(tr("%1").arg(messageText(0)), tr("%1").arg(messageText(1)));
     if (Hid_Thread *h = link())
-        h->hid_11H_SetMacroKey(macroId, reinterpret_cast<uchar *>(block.data()));
+        h->hid_11H_SetMacroKey(uchar(macroId.toInt() & 0xFF), reinterpret_cast<uchar *>(block.data()));
 }
 
 void KeyboardSettings::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList &src512)

@@ -22,8 +22,6 @@ public:
     void ui_0DH_SetKeyMatrix(const QVariantList &src512);
     void ui_0EH_SetKeyOnOff(const QVariantList &src21);
     void ui_11H_SetMacroKey(const QVariant &macroId, const QVariant &name);
-    // 11H of a macro already read (a bound macro whose file changed).
-    void sendMacro(uchar macroId, const MacroLibrary::Macro &macro);
     void ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList &src512);
     void ui_13H_SetRecoveryData();
     void ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue);

@@ -4,7 +4,6 @@
 #include "Localisation.h"
 #include "FileSafety.h"
 #include "MessageTexts.h"
-#include "myQQuickView.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -53,7 +52,7 @@ static void checkFile(const QString &path)
     FileSafety::ensureSound(path, repair);
 }
 
-Localisation::Localisation(myQQuickView *view) : QObject(view), view(view) {}
+Localisation::Localisation(QStringList *shortTexts, QObject *parent) : QObject(parent), shortTexts(shortTexts) {}
 
 QString Localisation::filePath(const QString &code)
 {
@@ -99,11 +98,11 @@ QVariantMap Localisation::languages()
 QStringList Localisation::getGlobalStrings(const QString &langCode)
 {
     const QString path = filePath(langCode);
-    view->messageTexts.clear();
+    shortTexts->clear();
     loadedCode = langCode;
     if (path.isEmpty()) {
         for (int i = 0; i < 6; ++i)
-            view->messageTexts.append(QString());
+            shortTexts->append(QString());
         return {QString()};
     }
     checkFile(path);
@@ -114,7 +113,7 @@ QStringList Localisation::getGlobalStrings(const QString &langCode)
     for (int i = 1; i <= total; ++i)
         result.append(text(s, QStringLiteral("strings/%1").arg(i)));
     for (int i = 0; i < 6; ++i)
-        view->messageTexts.append(text(s, QStringLiteral("msg/%1").arg(i)));
+        shortTexts->append(text(s, QStringLiteral("msg/%1").arg(i)));
     return result;
 }
 
@@ -136,6 +135,8 @@ QStringList Localisation::getProductLayoutStrings_R5(const QString &langCode) co
 }
 
 QString Localisation::message(int index) const { return message(loadedCode, index); }
+
+QString Localisation::shortText(int index) const { return shortTexts->value(index); }
 
 QString Localisation::message(const QString &langCode, int index)
 {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Macro files under ./modules/macro/ and their step lines as macro steps. Every slot that
-// takes a name refuses names that could reach outside the macro folder.
+// Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
+// Every slot that takes a name refuses names that could reach outside the macro folder.
 #include "MacroLibrary.h"
 #include "KeyNames.h"
 #include "KeyboardCodec.h"
+#include "MacroStepTags.h"
 #include "MouseCodec.h"
 #include "ProfileFiles.h"
 #include "UserDialogs.h"
-#include "myQQuickView.h"
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -18,17 +18,16 @@
 
 namespace {
 const QString kFolder = QStringLiteral("./modules/macro/");
-const QString kDown = QStringLiteral("    [Down]");
-const QString kUp = QStringLiteral("      [Up]");
+const QString kDown = MacroStepTags::down();
+const QString kUp = MacroStepTags::up();
 // What a new macro holds, and what a macro is rebuilt from when nothing of it is sound.
 const QByteArray kNewMacro = "[config]\nindex=-1\ntotal=0\nrepeat=1\ndid=-1\n";
-const QString kDelay = QStringLiteral("   [Delay]");
-constexpr int kCommandWidth = 10;
+const QString kDelay = MacroStepTags::delay();
+constexpr int kCommandWidth = MacroStepTags::Width;
 }
 
-// After a repair the steps that survived are all kept, and the count follows them; an
-// imported file keeps its count unless the steps cannot back it.
-static void countSurvivingSteps(QSettings &s, bool repaired)
+// One past the highest step number the file holds: the count its steps can back.
+static int stepLines(QSettings &s)
 {
     s.beginGroup(QStringLiteral("macro"));
     int lines = 0;
@@ -39,14 +38,25 @@ static void countSurvivingSteps(QSettings &s, bool repaired)
             lines = std::max(lines, i + 1);
     }
     s.endGroup();
+    return lines;
+}
+
+// After a repair the steps that survived are all kept, and the count follows them; an
+// imported file keeps its count unless the steps cannot back it.
+static void countSurvivingSteps(QSettings &s, bool repaired)
+{
+    const int lines = stepLines(s);
     const int total = s.value(QStringLiteral("config/total"), -1).toInt();
     if (repaired || total < 0 || total > lines || (total > 0 && !s.contains(QStringLiteral("macro/%1").arg(total - 1))))
         s.setValue(QStringLiteral("config/total"), lines);
 }
 
-MacroLibrary::MacroLibrary(myQQuickView *view) : QObject(view), view(view) {}
+MacroLibrary::MacroLibrary(const ProfileFiles *files, QWidget *dialogParent, QObject *parent)
+    : QObject(parent), files(files), dialogParent(dialogParent)
+{
+}
 
-int MacroLibrary::family() const { return view->files ? view->files->deviceFamily() : view->deviceFamily(); }
+int MacroLibrary::family() const { return files ? files->deviceFamily() : -1; }
 
 bool MacroLibrary::isSafeName(const QString &name)
 {
@@ -136,63 +146,52 @@ bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
     const QString path = soundPath(name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
+    int index = -1, did = -1;
     {
         QSettings s(path, QSettings::IniFormat);
         s.remove(QStringLiteral("macro"));
         s.setValue(QStringLiteral("config/total"), macros.size());
         for (int i = 0; i < macros.size(); ++i)
             s.setValue(QStringLiteral("macro/%1").arg(i), macros.at(i));
-        // Written before the device copy is refreshed, which reads the file again.
+        index = s.value(QStringLiteral("config/index"), -1).toInt();
+        did = s.value(QStringLiteral("config/did"), -1).toInt();
+        // Written before listeners hear of it: they send what the file holds.
         if (!FileSafety::save(s))
             return false;
     }
-    resendIfBound(name);
+    tellIfBound(name, index, did);
     return true;
 }
 
-void MacroLibrary::resendIfBound(const QString &name)
+void MacroLibrary::tellIfBound(const QString &name, int slot, int boundFamily)
 {
-    const Macro macro = read(name);
     const int fam = family();
     // A binding made on the other family names a slot of that device; sending it here
     // would overwrite whatever macro this device holds in that slot.
-    if (macro.refused || macro.index < 0 || macro.did != fam || !sendBound)
+    if (slot < 0 || boundFamily != fam)
         return;
-    if ((fam == 1 && macro.index < MouseCodec::MacroSlots) || (fam == 0 && macro.index < KeyboardCodec::MacroSlots))
-        sendBound(fam, macro);
+    if ((fam == 1 && slot < MouseCodec::MacroSlots) || (fam == 0 && slot < KeyboardCodec::MacroSlots))
+        emit boundMacroChanged(fam, slot, name);
 }
 
 QStringList MacroLibrary::loadMacroIni(const QString &name) const { return stepsOf(name); }
 
-QStringList MacroLibrary::stepsOf(const QString &name) { return read(name).lines; }
+QStringList MacroLibrary::stepsOf(const QString &name) { return read(name).steps; }
 
-MacroLibrary::Macro MacroLibrary::read(const QString &name)
+MacroLibrary::Stored MacroLibrary::read(const QString &name)
 {
-    Macro m;
-    m.name = name;
     const QString path = soundPath(name);
-    m.refused = path.isEmpty();
-    if (m.refused || !QFileInfo(path).isFile())
-        return m;
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return {};
     QSettings s(path, QSettings::IniFormat);
     // A damaged total is bounded by the step lines the file holds, so it cannot make
     // this loop run for ever; gaps still read as the default, as they always did.
-    s.beginGroup(QStringLiteral("macro"));
-    int limit = 0;
-    for (const QString &key : s.childKeys()) {
-        bool ok = false;
-        const int i = key.toInt(&ok);
-        if (ok && i >= 0)
-            limit = std::max(limit, i + 1);
-    }
-    s.endGroup();
-    const int total = std::min(s.value(QStringLiteral("config/total"), 0).toInt(), limit);
+    const int total = std::min(s.value(QStringLiteral("config/total"), 0).toInt(), stepLines(s));
+    Stored stored;
     for (int i = 0; i < total; ++i)
-        m.lines.append(s.value(QStringLiteral("macro/%1").arg(i), 0).toString());
-    m.index = s.value(QStringLiteral("config/index"), -1).toInt();
-    m.did = s.value(QStringLiteral("config/did"), -1).toInt();
-    m.repeat = s.value(QStringLiteral("config/repeat"), 1).toUInt();
-    return m;
+        stored.steps.append(s.value(QStringLiteral("macro/%1").arg(i), 0).toString());
+    stored.repeat = s.value(QStringLiteral("config/repeat"), 1).toUInt();
+    return stored;
 }
 
 QVariantList MacroLibrary::loadMacroIniConfig(const QString &name) const
@@ -237,7 +236,7 @@ void MacroLibrary::saveMacroIniToFile(const QString &name)
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     const QString target = UserDialogs::getSaveFileName(
-        view, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name + QStringLiteral(".mc")),
+        dialogParent, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name + QStringLiteral(".mc")),
         tr("Macro(*.mc)"));
     if (target.isEmpty())
         return;
@@ -254,7 +253,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     if (path.isEmpty())
         return;
     const QString source = UserDialogs::getOpenFileName(
-        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
+        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
     if (source.isEmpty() || !QFileInfo(path).isFile())
         return;
     QByteArray bytes;
@@ -292,13 +291,20 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
         countSurvivingSteps(s, false);
         FileSafety::save(s);
     }
-    resendIfBound(name);
+    tellIfBound(name, index.toInt(), did.toInt());
 }
 
 // ---------------------------------------------------------------------------------------
-// Coder
+// Steps for the family codecs (device/MouseCodec, device/KeyboardCodec)
 
 QList<uchar> MacroLibrary::macroIncode(const QStringList &macros) const { return encode(macros, family()); }
+
+QVariantList MacroLibrary::bytesUsed(const QStringList &macros) const
+{
+    const bool keyboardFamily = family() == 0;
+    const QList<uchar> coded = encode(macros, keyboardFamily ? 0 : 1);
+    return {coded.size(), keyboardFamily ? KeyboardCodec::MacroBytes : MouseCodec::MacroBytes};
+}
 
 MacroBlock::Pauses MacroLibrary::pausesOf(int family)
 {
@@ -309,7 +315,7 @@ MacroBlock::Pauses MacroLibrary::pausesOf(int family)
     }
 }
 
-QVector<MacroBlock::Step> MacroLibrary::steps(const QStringList &lines)
+QVector<MacroBlock::Step> MacroLibrary::parseSteps(const QStringList &lines)
 {
     using MacroBlock::Step;
     QVector<Step> out;
@@ -334,5 +340,5 @@ QVector<MacroBlock::Step> MacroLibrary::steps(const QStringList &lines)
 
 QList<uchar> MacroLibrary::encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events)
 {
-    return MacroBlock::encode(steps(macros), pausesOf(family), events);
+    return MacroBlock::encode(parseSteps(macros), pausesOf(family), events);
 }

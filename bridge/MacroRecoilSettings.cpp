@@ -10,12 +10,7 @@ using namespace DeviceBytes;
 
 void MacroRecoilSettings::ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &name)
 {
-    sendMacro(uchar(macroId.toInt() & 0xFF), MacroLibrary::read(name.toString()));
-}
-
-void MacroRecoilSettings::sendMacro(uchar macroId, const MacroLibrary::Macro &macro)
-{
-    MouseCommands::sendMacro(writeLink(), macroId, macro, macroFamily(), context.warn);
+    MouseCommands::sendMacro(writeLink(), uchar(macroId.toInt() & 0xFF), name.toString(), macroFamily(), context.warn);
 }
 
 QVariantList MacroRecoilSettings::ui_93H_GetMacroKey(uchar macroId)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Mouse macro slots and recoil: a macro into a device slot (read once from its file,
-// coded, cut to fit), the recoil switch and preset, and the four-byte option and
+// Mouse macro slots and recoil: a macro into a device slot (its file read once, coded,
+// cut to fit), the recoil switch and preset, and the four-byte option and
 // sensitivity commands they use, shared with the keyboard family.
 #pragma once
 #include "DeviceSettings.h"
@@ -14,8 +14,6 @@ public:
     using DeviceSettings::DeviceSettings;
 
     void ui_13H_SetMacroKey(const QVariant &macroId, const QVariant &name);
-    // 13H of a macro already read (a bound macro whose file changed).
-    void sendMacro(uchar macroId, const MacroLibrary::Macro &macro);
     QVariantList ui_93H_GetMacroKey(uchar macroId);
     void r5_0CH_SetPressGun(uchar a1, uchar a2, uchar a3, uchar a4, uchar a5, uchar a6);
 

@@ -4,6 +4,7 @@
 #include "MouseCommands.h"
 #include "DeviceBytes.h"
 #include "Hid_Thread.h"
+#include "MacroLibrary.h"
 #include "MacroSlots.h"
 #include "MouseCodec.h"
 #include <QCoreApplication>
@@ -39,17 +40,20 @@ void sendKeyMatrices(Hid_Thread *link, const QVariantList &src64, const QList<QV
     }
 }
 
-bool sendMacro(Hid_Thread *link, uchar macroId, const MacroLibrary::Macro &macro, int family, const Warn &warn)
+bool sendMacro(Hid_Thread *link, uchar macroId, const QString &name, int family, const Warn &warn)
 {
     // A name that leaves the macro folder would read another file and overwrite the
     // device slot with its content (or an empty macro); send nothing.
-    if (macro.refused) {
-        qDebug() << "ui_13H_SetMacroKey: refused macro name" << macro.name;
+    if (MacroLibrary::pathFor(name).isEmpty()) {
+        qDebug() << "ui_13H_SetMacroKey: refused macro name" << name;
         return false;
     }
+    // One read of the file gives the steps and the play count; the codec does the rest.
+    const MacroLibrary::Stored macro = MacroLibrary::read(name);
     bool cut = false;
     // Cut at an event, never inside one, and never leaving a key held; the file stays.
-    QByteArray block = MouseCodec::macroBlock(macro.steps(), macro.repeat, &cut, MacroLibrary::pausesOf(family));
+    QByteArray block = MouseCodec::macroBlock(MacroLibrary::parseSteps(macro.steps), macro.repeat, &cut,
+                                              MacroLibrary::pausesOf(family));
     if (cut && warn)
         warn(QCoreApplication::translate("MouseSettings", "MACRO"),
              QCoreApplication::translate("MouseSettings", "Out of memory,\nsome command line has been cut."));
@@ -62,7 +66,7 @@ void sendBoundMacros(Hid_Thread *link, const QVariantList &src64, int family, co
 {
     QList<int> unclear;
     for (const MacroSlots::Bound &b : MacroSlots::bound(src64, MacroSlots::claims(), &unclear))
-        sendMacro(link, uchar(b.slot + 1), MacroLibrary::read(b.name), family, warn);
+        sendMacro(link, uchar(b.slot + 1), b.name, family, warn);
     for (int slot : unclear)
         qDebug().noquote() << "Macro slot" << slot + 1 << "not sent: more than one macro claims it";
 }

@@ -3,7 +3,7 @@
 // the pages' slots and the profile writer both send through these, so the mouse gets the
 // same bytes from either. The values are coded by device/MouseCodec.
 #pragma once
-#include "MacroLibrary.h"
+#include "Collaborators.h"
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -14,9 +14,6 @@ class Hid_Thread;
 
 namespace MouseCommands {
 
-// Title and text of a notice the user must see (a macro cut to fit); a null one is silent.
-using Warn = std::function<void(const QString &title, const QString &text)>;
-
 // ---- commands (a null link sends nothing) ----
 // 10H: colours of a type from their values.
 void sendStageColors(Hid_Thread *link, uchar type, const QVariantList &values);
@@ -24,11 +21,10 @@ void sendStageColors(Hid_Thread *link, uchar type, const QVariantList &values);
 void sendDpiSet(Hid_Thread *link, uchar stages, const QVariantList &codes);
 // 12H: the key matrix, as four matrices when a key is a gun loop.
 void sendKeyMatrices(Hid_Thread *link, const QVariantList &src64, const QList<QVariantList> &fireKeys);
-// 13H: a macro as read from its file into macro id 1-12, coded for `family`, cut to fit
-// (warn is told once when it is); false when its name was refused.
-bool sendMacro(Hid_Thread *link, uchar macroId, const MacroLibrary::Macro &macro, int family, const Warn &warn);
-// 13H for every macro the matrix binds, in slot order, each once and each file read
-// once, before the matrix goes.
+// 13H: macro `name` from its file (read once) into macro id 1-12, coded for `family`,
+// cut to fit (warn is told once when it is); false when the name is refused.
+bool sendMacro(Hid_Thread *link, uchar macroId, const QString &name, int family, const Warn &warn);
+// 13H for every macro the matrix binds, in slot order, each once, before the matrix goes.
 void sendBoundMacros(Hid_Thread *link, const QVariantList &src64, int family, const Warn &warn);
 // 83H and 81H read, then 03H with the scroll direction bit.
 void sendScrollSwap(Hid_Thread *link, bool isSwap);

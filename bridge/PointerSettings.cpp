@@ -4,7 +4,6 @@
 #include "PointerSettings.h"
 #include "PointerBackend.h"
 #include "ProfileFiles.h"
-#include "myQQuickView.h"
 #include <QApplication>
 #include <QDebug>
 #include <QSettings>
@@ -15,7 +14,10 @@ constexpr uint kMaxStep = 10;
 uint clampStep(uint step) { return std::min(step, kMaxStep); }
 }
 
-PointerSettings::PointerSettings(myQQuickView *view) : QObject(view), view(view) {}
+PointerSettings::PointerSettings(const ProfileFiles *files, BackendMaker makeBackend, QObject *parent)
+    : QObject(parent), files(files), makeBackend(std::move(makeBackend))
+{
+}
 PointerSettings::~PointerSettings() = default;
 
 void PointerSettings::setBackend(std::unique_ptr<PointerBackend> b)
@@ -27,7 +29,8 @@ void PointerSettings::setBackend(std::unique_ptr<PointerBackend> b)
 PointerBackend *PointerSettings::host()
 {
     if (!backendChosen) {
-        backend = PointerBackend::createForDesktop();
+        if (makeBackend)
+            backend = makeBackend();
         backendChosen = true;
     }
     return backend.get();
@@ -46,13 +49,13 @@ int PointerSettings::hostDoubleClickMs(uint step) { return 900 - 70 * int(clampS
 
 void PointerSettings::writeStep(const char *key, uint step)
 {
-    if (QSettings *p = view->files ? view->files->currentProfile() : nullptr)
+    if (QSettings *p = files ? files->currentProfile() : nullptr)
         p->setValue(QLatin1String(key), step);
 }
 
 uint PointerSettings::readStep(const char *key) const
 {
-    QSettings *p = view->files ? view->files->currentProfile() : nullptr;
+    QSettings *p = files ? files->currentProfile() : nullptr;
     return p ? p->value(QLatin1String(key), 0).toUInt() : 0;
 }
 

@@ -195,9 +195,8 @@ bool ProfileWriter::run()
     const QMap<QString, int> claims = MacroSlots::claims();
     for (const MacroSlots::Bound &b : MacroSlots::bound(s.keys, claims, &unclear)) {
         actions.append({{Item::Macro, b.slot, {b.name}}, [&, b] {
-            return MouseCommands::sendMacro(link, uchar(b.slot + 1), MacroLibrary::read(b.name), MouseFamily, warn)
-                       ? Sent::Yes
-                       : Sent::No;
+            return MouseCommands::sendMacro(link, uchar(b.slot + 1), b.name, MouseFamily, warn) ? Sent::Yes
+                                                                                               : Sent::No;
         }});
     }
     for (int slot : unclear) {

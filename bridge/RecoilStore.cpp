@@ -4,7 +4,6 @@
 // edits always have a file to go to.
 #include "RecoilStore.h"
 #include "FileSafety.h"
-#include "myQQuickView.h"
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSettings>
@@ -22,7 +21,7 @@ static bool ready(const QString &path, IniCheck::Kind kind)
     return QFileInfo(path).isFile();
 }
 
-RecoilStore::RecoilStore(myQQuickView *view) : QObject(view), view(view) {}
+RecoilStore::RecoilStore(QObject *parent) : QObject(parent) {}
 
 QString RecoilStore::gamePath(const QVariant &gameNo)
 {

@@ -6,6 +6,8 @@
 #include "FileNotices.h"
 #include "Hid_Thread.h"
 #include "InterfaceSounds.h"
+#include "KeyCapture.h"
+#include "KeyNameTable.h"
 #include "KeyNames.h"
 #include "KeyboardSettings.h"
 #include "LightingSettings.h"
@@ -13,6 +15,7 @@
 #include "MacroLibrary.h"
 #include "MacroRecoilSettings.h"
 #include "MacroSlots.h"
+#include "PointerBackend.h"
 #include "PointerSettings.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
@@ -25,26 +28,31 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {
     // The macro coder looks names up in this map, so it is filled before anything else.
     buildKeyNameMap();
+    // The pages read key names and step tags from the same table as the coder.
+    KeyNameTable::registerForQml();
+    // The view builds every module and hands each what it needs; no module reaches back.
+    const LinkSource link = [this] { return hid; };
+    const Warn warn = [](const QString &title, const QString &text) {
+        UserDialogs::warning(nullptr, title, text, QMessageBox::Ok);
+    };
     sounds = new InterfaceSounds(this);
+    lang = new Localisation(&messageTexts, this);
     // Listening before the first file is opened, so start-up repairs are told too.
-    notices = new FileNotices(this);
-    files = new ProfileFiles(this);
-    macros = new MacroLibrary(this);
+    notices = new FileNotices(lang, this, link, warn, this);
+    files = new ProfileFiles(link, this, lang, warn, this);
+    macros = new MacroLibrary(files, this, this);
     recoil = new RecoilStore(this);
-    lang = new Localisation(this);
-    pointer = new PointerSettings(this);
+    pointer = new PointerSettings(files, &PointerBackend::createForDesktop, this);
 
     // The device settings get their collaborators here; the link is the one of the moment.
     DeviceSettings::Context device;
-    device.link = [this] { return hid; };
+    device.link = link;
     device.files = files;
     device.macros = macros;
     device.recoil = recoil;
     device.messageTexts = &messageTexts;
     device.hold = &deviceWrites;
-    device.warn = [](const QString &title, const QString &text) {
-        UserDialogs::warning(nullptr, title, text, QMessageBox::Ok);
-    };
+    device.warn = warn;
     device.ask = [](const QString &title, const QString &text) {
         return UserDialogs::warning(nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
             == QMessageBox::Ok;
@@ -54,17 +62,30 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     bindings = new BindingSettings(device, this);
     mouseMacros = new MacroRecoilSettings(device, this);
     keyboard = new KeyboardSettings(device, this);
-    // A bound macro whose file changed goes to its slot as read, without a second read.
-    macros->setSendBound([this](int family, const MacroLibrary::Macro &macro) {
-        if (family == 1)
-            mouseMacros->sendMacro(uchar(macro.index + 1), macro);
-        else
-            keyboard->sendMacro(uchar(macro.index), macro);
-    });
-    macroSlots = new MacroSlots(this);
-    allSaver = new AllSave(this);
+    macroSlots = new MacroSlots(files, macros, lang, warn, this);
+    AllSave::Parts parts;
+    parts.link = link;
+    parts.files = files;
+    parts.recoil = recoil;
+    parts.pointer = pointer;
+    parts.strings = lang;
+    parts.holdDeviceWrites = [this](bool hold) { deviceWrites.held = hold; };
+    parts.captions = [this] {
+        QQuickItem *root = rootObject();
+        return root ? root->property("globalSetting_stringList").toStringList() : QStringList();
+    };
+    parts.warn = warn;
+    allSaver = new AllSave(std::move(parts), this);
+    capture = new KeyCapture(lang, this, warn, this);
     connect(allSaver, &AllSave::progress, this, &myQQuickView::allSaveProgress);
     connect(allSaver, &AllSave::finished, this, &myQQuickView::allSaveFinished);
+    // A bound macro edited on the macro page goes to the device slot it is bound to.
+    connect(macros, &MacroLibrary::boundMacroChanged, this, [this](int family, int slot, const QString &name) {
+        if (family == 1)
+            ui_13H_SetMacroKey(slot + 1, name);
+        else if (family == 0)
+            ui_11H_SetMacroKey(slot, name);
+    });
 }
 
 myQQuickView::~myQQuickView() = default;

@@ -3,7 +3,6 @@
 // macro slots across the ten profiles, the macro memory a macro takes, and "ALL SAVE".
 #include "AllSave.h"
 #include "DeviceBytes.h"
-#include "KeyboardCodec.h"
 #include "MacroLibrary.h"
 #include "MacroSlots.h"
 #include "MouseCodec.h"
@@ -31,13 +30,7 @@ int myQQuickView::bindMacroSlot(QVariant name, int repeat, QVariantList matrix)
 
 void myQQuickView::releaseMacroSlots(QVariantList matrix) { macroSlots->release(matrix); }
 
-QVariantList myQQuickView::macroBytesUsed(QStringList lines)
-{
-    // The keyboard's slots are larger; everything else is the mouse's.
-    const bool keyboardFamily = macros->family() == 0;
-    const QList<uchar> coded = MacroLibrary::encode(lines, keyboardFamily ? 0 : 1);
-    return {coded.size(), keyboardFamily ? KeyboardCodec::MacroBytes : MouseCodec::MacroBytes};
-}
+QVariantList myQQuickView::macroBytesUsed(QStringList lines) { return macros->bytesUsed(lines); }
 
 bool myQQuickView::beginAllSave() { return allSaver->begin(); }
 bool myQQuickView::allSave() { return allSaver->start(); }
