@@ -2,6 +2,7 @@
 // Start-up order and tear-down of the program.
 #include "Startup.h"
 #include "BrokenPipes.h"
+#include "Handoff.h"
 #include "InputCallbacks.h"
 #include "InputHook.h"
 #include "LinkState.h"
@@ -22,6 +23,8 @@ QString programFolder(const QString &applicationFilePath)
     return applicationFilePath.left(applicationFilePath.lastIndexOf(QLatin1Char('/')));
 }
 
+QString settingsFolder() { return QStringLiteral("./modules/setting"); }
+
 // The CJK marks that the interface texts hold, cut from the face fontconfig falls back
 // to and under its family name: Qt takes these few glyphs from here and leaves the
 // multi-megabyte collections unmapped until a CJK language or a CJK name needs them.
@@ -39,7 +42,7 @@ int runStartup(QApplication &app, const QString &folder, const StartupObserver &
 
     // A second copy would write the same files and talk to the same mouse: it brings
     // the first one's window to the front and ends before touching either.
-    SingleInstance instance(QStringLiteral("./modules/setting"));
+    SingleInstance instance(settingsFolder());
     if (instance.claim() == SingleInstance::Claim::Forwarded)
         return 0;
 
@@ -67,6 +70,8 @@ int runStartup(QApplication &app, const QString &folder, const StartupObserver &
         }
         return QStringLiteral("ok");
     });
+    // Subcommands started while the window runs are carried out here, on its pages.
+    Cli::installWindowCommands(instance, window);
 
     // Capture and the notice filter are in place before the first check can show a box.
     InputHook hook;

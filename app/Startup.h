@@ -16,6 +16,9 @@ struct StartupObserver {
 // The folder of the program file: the path cut at its last '/', without that slash.
 QString programFolder(const QString &applicationFilePath);
 
+// The settings folder below the program folder, where the single-instance lock lives.
+QString settingsFolder();
+
 // Makes folder the current directory, builds the window, installs the input capture,
 // checks the device, shows the window when admitted, runs the event loop and tears
 // down in order. Returns the event loop's result.

@@ -27,7 +27,6 @@ constexpr int FireSteps = 8;
 constexpr uchar ScrollSwapBit = 0x40;
 constexpr uchar RecoilOnBit = 0x08;
 constexpr int RateChoices = 4;
-constexpr int EffectCount = 10;
 // Effect bytes whose brightness the colour page offers (its speed ones are those that
 // have a speed range below).
 const QList<int> BrightnessEffects{1, 2, 5, 7, 8, 9, 10};
@@ -83,6 +82,32 @@ QVariantList dpiCodes(const QVariantList &values)
     return codes;
 }
 
+int dpiValue(uchar code)
+{
+    const int value = int(code) * 100;
+    return code != 0x80 && value > 0 && dpiMenuValues().contains(value) ? value : 0;
+}
+
+const QList<int> &reportRates()
+{
+    static const QList<int> rates{125, 250, 500, 1000};
+    return rates;
+}
+
+uchar reportRateCode(int perSecond)
+{
+    const int index = reportRates().indexOf(perSecond);
+    return index < 0 ? 0 : reportRateByte(index);
+}
+
+int reportRatePerSecond(uchar code)
+{
+    for (int rate : reportRates())
+        if (reportRateCode(rate) == code)
+            return rate;
+    return 0;
+}
+
 uchar reportRateByte(int index)
 {
     return uchar(1 << (RateChoices - 1 - std::clamp(index, 0, RateChoices - 1)));
@@ -107,11 +132,21 @@ QByteArray stageColors(uchar type, const QVariantList &values)
     return buffer;
 }
 
+const QStringList &lightEffectNames()
+{
+    static const QStringList names{QStringLiteral("STATIC"),        QStringLiteral("TWINKLING"),
+                                   QStringLiteral("BREATHING"),     QStringLiteral("NEON"),
+                                   QStringLiteral("WAVE"),          QStringLiteral("GLIDING"),
+                                   QStringLiteral("FINGER MOVING"), QStringLiteral("VERTICAL FLIPPING"),
+                                   QStringLiteral("YO-YO"),         QStringLiteral("SPOTLIGHT")};
+    return names;
+}
+
 QVariantList ledEffectBytes(int effectIndex, int brightnessStep, int speedStep, bool lightOn)
 {
     if (!lightOn)
         return {0, 0, 0};
-    const int effect = effectIndex >= 0 && effectIndex < EffectCount ? effectIndex + 1 : 0;
+    const int effect = effectIndex >= 0 && effectIndex < lightEffectNames().size() ? effectIndex + 1 : 0;
     // Brightness off at step 0 or where the effect has none.
     const int option1 = (!BrightnessEffects.contains(effect) || brightnessStep == 0) ? 0 : 10 + 35 * brightnessStep;
     // Speed: a faster step gives a shorter period, each effect in its own range.

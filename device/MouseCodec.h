@@ -9,6 +9,7 @@
 #include "MacroBlock.h"
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -30,6 +31,13 @@ const QList<int> &dpiMenuValues();
 // Device code of each of eight stage values: hundreds of DPI for a menu value, 80H
 // (stage off) for 0 and for anything not in the menu. "1600" and 1600 are one value.
 QVariantList dpiCodes(const QVariantList &values);
+// Menu value of a device DPI code: hundreds of DPI; 0 for a stage that is off (80H) or a
+// code that no menu value gives.
+int dpiValue(uchar code);
+// Report rates the sensor page offers (reports per second) and their device codes.
+const QList<int> &reportRates();
+uchar reportRateCode(int perSecond);   // 0 for a rate not offered
+int reportRatePerSecond(uchar code);   // 0 for a code no rate gives
 // Report rate: list index 0-3 (125, 250, 500, 1000 Hz) to the 01H byte (08H ... 01H)
 // and back. The lowest set bit of a byte decides; no bit reads as 1000 Hz, a bit past
 // 125 Hz as 125 Hz.
@@ -40,6 +48,9 @@ int reportRateIndex(uint rate);
 // 10H bytes of a colour type: 0 lighting and 1 indicator are 24 RGB bytes, 2 is eight
 // colour numbers packed two per byte into four bytes (the rest of the buffer as given).
 QByteArray stageColors(uchar type, const QVariantList &values);
+// Names of the colour page's effects in list order (index 0 "STATIC"); the effect byte
+// is the index + 1.
+const QStringList &lightEffectNames();
 // 0DH effect, option1 and option2 for the colour page's choices: effect list index
 // (byte = index + 1), brightness and speed steps 0-7, light on or off.
 QVariantList ledEffectBytes(int effectIndex, int brightnessStep, int speedStep, bool lightOn);

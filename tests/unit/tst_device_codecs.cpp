@@ -157,6 +157,14 @@ private:
                       .arg(reportRateIndex(1)).arg(reportRateIndex(0)).arg(reportRateIndex(0x10))
                       .arg(reportRateIndex(0x0C)); },
              "0 1 2 3 3 0 1"},
+            {"DPI values of codes",
+             [] { return QString("%1 %2 %3 %4").arg(dpiValue(0x10)).arg(dpiValue(0x78)).arg(dpiValue(0x80))
+                      .arg(dpiValue(7)); },
+             "1600 12000 0 0"},
+            {"report rates per second",
+             [] { return hexList({reportRateCode(125), reportRateCode(1000), reportRateCode(300)})
+                      + QString(" %1 %2").arg(reportRatePerSecond(2)).arg(reportRatePerSecond(3)); },
+             "08 01 00 500 0"},
             {"lighting colours", [] { return hex(stageColors(0, {1, 2, 300, 4}).left(5)); }, "01 02 2C 04 00"},
             {"indicator colours", [] { return hex(stageColors(1, {0xFF, 0x10}).left(3)); }, "FF 10 00"},
             {"indicator numbers packed",
