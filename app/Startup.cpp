@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Start-up order and tear-down of the program.
 #include "Startup.h"
+#include "DiskLayout.h"
 #include "BrokenPipes.h"
 #include "InputCallbacks.h"
 #include "InputHook.h"
@@ -20,11 +21,25 @@ QString programFolder(const QString &applicationFilePath)
 int runStartup(QApplication &app, const QString &folder, const StartupObserver &observer)
 {
     BrokenPipes::survive();
-    QDir::setCurrent(folder);
+    // Where the files live is decided once, from the program's folder; the layout of
+    // whoever called (a test program) comes back when the run ends.
+    const DiskLayout::Folders before = DiskLayout::folders();
+    const DiskLayout::Folders layout = DiskLayout::decide(folder);
+    DiskLayout::use(layout);
+    struct Restore {
+        DiskLayout::Folders folders;
+        ~Restore() { DiskLayout::use(folders); }
+    } restore{before};
+    // The scene names its pictures relative to the folder that holds the shipped modules/:
+    // the program's own folder, or the shipped data folder once installed.
+    if (!QDir::setCurrent(layout.dataRoot))
+        qDebug().noquote() << "No shipped data in" << layout.dataRoot;
+    if (layout.mode == DiskLayout::Mode::Installed)
+        qDebug().noquote() << "Settings in" << layout.settings << "- macros in" << layout.macros;
 
     // A second copy would write the same files and talk to the same mouse: it brings
     // the first one's window to the front and ends before touching either.
-    SingleInstance instance(QStringLiteral("./modules/setting"));
+    SingleInstance instance(DiskLayout::settingsFolder());
     if (instance.claim() == SingleInstance::Claim::Forwarded)
         return 0;
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Language files under ./modules/i18n/. Codes are three digits of language and three of
+// Language files, shipped in the data folder's i18n/. Codes are three digits of language and three of
 // country as Qt 4 numbered them; the names shown are QLocale's, upper case.
 #include "Localisation.h"
+#include "DiskLayout.h"
 #include "FileSafety.h"
 #include "MessageTexts.h"
 #include "myQQuickView.h"
@@ -13,7 +14,7 @@
 #include <algorithm>
 
 namespace {
-const QString kFolder = QStringLiteral("./modules/i18n/");
+namespace Key = DiskLayout::Key;
 
 bool isCode(const QString &code)
 {
@@ -45,11 +46,13 @@ QString languageName(int qt4Language)
 // A damaged language file (or a shipped one that lost keys) is kept aside and replaced by
 // the copy built into the program; a language the program does not ship is read as far
 // as it is sound.
-static void checkFile(const QString &path)
+static void checkFile(const QString &code)
 {
+    const QString path = Localisation::filePath(code);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(path), false, false, false, true, {}};
+    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(DiskLayout::languageName(code)),
+                              false, false, false, true, {}};
     FileSafety::ensureSound(path, repair);
 }
 
@@ -57,7 +60,7 @@ Localisation::Localisation(myQQuickView *view) : QObject(view), view(view) {}
 
 QString Localisation::filePath(const QString &code)
 {
-    return isCode(code) ? kFolder + QStringLiteral("lang_") + code + QStringLiteral(".ini") : QString();
+    return isCode(code) ? DiskLayout::languagePath(code) : QString();
 }
 
 QString Localisation::displayName(const QString &code)
@@ -83,13 +86,13 @@ QVariantMap Localisation::languages()
 {
     QVariantMap result;
     // Matched with case: the file is opened by its exact name later.
-    const QStringList files = QDir(kFolder).entryList({QStringLiteral("lang_*.ini")}, QDir::Files | QDir::CaseSensitive,
+    const QStringList files = QDir(DiskLayout::languageFolder()).entryList({QStringLiteral("lang_*.ini")}, QDir::Files | QDir::CaseSensitive,
                                                       QDir::Name | QDir::IgnoreCase);
     for (const QString &file : files) {
         const QString code = file.mid(5, 6);
         const QString name = displayName(code);
         // A file whose name carries no six-digit code cannot be opened by code later.
-        if (name.isEmpty() || file != QStringLiteral("lang_") + code + QStringLiteral(".ini"))
+        if (name.isEmpty() || file != DiskLayout::languageFile(code))
             continue;
         result.insert(name, code);
     }
@@ -106,15 +109,15 @@ QStringList Localisation::getGlobalStrings(const QString &langCode)
             view->messageTexts.append(QString());
         return {QString()};
     }
-    checkFile(path);
+    checkFile(langCode);
     QSettings s(path, QSettings::IniFormat);
     s.setIniCodec("UTF-8");
-    QStringList result{text(s, QStringLiteral("font/family"))};
-    const int total = std::clamp(s.value(QStringLiteral("font/total"), 0).toInt(), 0, kMaxStrings);
+    QStringList result{text(s, Key::kFontFamily)};
+    const int total = std::clamp(s.value(Key::kStringTotal, 0).toInt(), 0, kMaxStrings);
     for (int i = 1; i <= total; ++i)
-        result.append(text(s, QStringLiteral("strings/%1").arg(i)));
+        result.append(text(s, Key::string(i)));
     for (int i = 0; i < 6; ++i)
-        view->messageTexts.append(text(s, QStringLiteral("msg/%1").arg(i)));
+        view->messageTexts.append(text(s, Key::message(i)));
     return result;
 }
 
@@ -127,11 +130,11 @@ QStringList Localisation::getProductLayoutStrings_R5(const QString &langCode) co
             result.append(QString());
         return result;
     }
-    checkFile(path);
+    checkFile(langCode);
     QSettings s(path, QSettings::IniFormat);
     s.setIniCodec("UTF-8");
     for (int i = 0; i < 16; ++i)
-        result.append(text(s, QStringLiteral("R5_4D7E0B2/%1").arg(i)));
+        result.append(text(s, Key::keyPosition(i)));
     return result;
 }
 
@@ -143,7 +146,7 @@ QString Localisation::message(const QString &langCode, int index)
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         QSettings s(path, QSettings::IniFormat);
         s.setIniCodec("UTF-8");
-        const QString translated = text(s, QStringLiteral("msg/%1").arg(index));
+        const QString translated = text(s, Key::message(index));
         if (!translated.isEmpty())
             return translated;
     }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
+// Macro files in the macro folder of the layout and the coder that turns step lines into device bytes.
 // Every slot that takes a name refuses names that could reach outside the macro folder.
 #include "MacroLibrary.h"
+#include "DiskLayout.h"
 #include "KeyNames.h"
 #include "ProfileFiles.h"
 #include "UserDialogs.h"
@@ -15,7 +16,7 @@
 #include <algorithm>
 
 namespace {
-const QString kFolder = QStringLiteral("./modules/macro/");
+namespace Key = DiskLayout::Key;
 const QString kDown = QStringLiteral("    [Down]");
 const QString kUp = QStringLiteral("      [Up]");
 // What a new macro holds, and what a macro is rebuilt from when nothing of it is sound.
@@ -30,7 +31,7 @@ constexpr int kKeyboardSlots = 35;
 // imported file keeps its count unless the steps cannot back it.
 static void countSurvivingSteps(QSettings &s, bool repaired)
 {
-    s.beginGroup(QStringLiteral("macro"));
+    s.beginGroup(Key::kMacroStepGroup);
     int lines = 0;
     for (const QString &key : s.childKeys()) {
         bool ok = false;
@@ -39,9 +40,9 @@ static void countSurvivingSteps(QSettings &s, bool repaired)
             lines = std::max(lines, i + 1);
     }
     s.endGroup();
-    const int total = s.value(QStringLiteral("config/total"), -1).toInt();
-    if (repaired || total < 0 || total > lines || (total > 0 && !s.contains(QStringLiteral("macro/%1").arg(total - 1))))
-        s.setValue(QStringLiteral("config/total"), lines);
+    const int total = s.value(Key::kMacroTotal, -1).toInt();
+    if (repaired || total < 0 || total > lines || (total > 0 && !s.contains(Key::macroStep(total - 1))))
+        s.setValue(Key::kMacroTotal, lines);
 }
 
 MacroLibrary::MacroLibrary(myQQuickView *view) : QObject(view), view(view) {}
@@ -64,10 +65,10 @@ QString MacroLibrary::pathFor(const QString &name)
     // "." and ".." start with a dot; dots elsewhere ("Burst..v2") stay in the folder.
     if (!isSafeName(name))
         return QString();
-    const QString path = kFolder + name + QStringLiteral(".bin");
+    const QString path = DiskLayout::macroPath(name);
     // Belt and braces: the resolved file must sit directly in the macro folder.
-    const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(kFolder));
-    if (QFileInfo(QDir::current().absoluteFilePath(path)).absolutePath() != folder)
+    const QString folder = QDir(DiskLayout::macroFolder()).absolutePath();
+    if (QFileInfo(path).absolutePath() != folder)
         return QString();
     return path;
 }
@@ -77,7 +78,7 @@ QString MacroLibrary::pathFor(const QString &name)
 
 QString MacroLibrary::createMacroIni()
 {
-    QDir().mkpath(kFolder);
+    QDir().mkpath(DiskLayout::macroFolder());
     QString name;
     for (int n = 1;; ++n) {
         name = QStringLiteral("Macro. %1").arg(n, 3, 10, QLatin1Char('0'));
@@ -86,10 +87,10 @@ QString MacroLibrary::createMacroIni()
     }
     {
         QSettings s(pathFor(name), QSettings::IniFormat);
-        s.setValue(QStringLiteral("config/index"), -1);
-        s.setValue(QStringLiteral("config/total"), 0);
-        s.setValue(QStringLiteral("config/repeat"), 1);
-        s.setValue(QStringLiteral("config/did"), -1);
+        s.setValue(Key::kMacroSlot, -1);
+        s.setValue(Key::kMacroTotal, 0);
+        s.setValue(Key::kMacroRepeat, 1);
+        s.setValue(Key::kMacroFamily, -1);
         if (!FileSafety::save(s)) {
             qDebug().noquote() << "createMacroIni: could not create" << name;
             return QString();
@@ -112,7 +113,7 @@ QStringList MacroLibrary::fileNames()
     // Only what every other slot accepts is listed, so a listed macro always works.
     QStringList names;
     for (const QString &file :
-         QDir(kFolder).entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+         QDir(DiskLayout::macroFolder()).entryList({QLatin1Char('*') + DiskLayout::kMacroSuffix}, QDir::Files, QDir::Name | QDir::IgnoreCase))
         if (isSafeName(file.chopped(4)))
             names.append(file);
     return names;
@@ -138,10 +139,10 @@ bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
         return false;
     {
         QSettings s(path, QSettings::IniFormat);
-        s.remove(QStringLiteral("macro"));
-        s.setValue(QStringLiteral("config/total"), macros.size());
+        s.remove(Key::kMacroStepGroup);
+        s.setValue(Key::kMacroTotal, macros.size());
         for (int i = 0; i < macros.size(); ++i)
-            s.setValue(QStringLiteral("macro/%1").arg(i), macros.at(i));
+            s.setValue(Key::macroStep(i), macros.at(i));
         // Written before the device copy is refreshed, which reads the file again.
         if (!FileSafety::save(s))
             return false;
@@ -156,8 +157,8 @@ void MacroLibrary::resendIfBound(const QString &name)
     int index = -1, did = -1;
     {
         QSettings s(path, QSettings::IniFormat);
-        index = s.value(QStringLiteral("config/index"), -1).toInt();
-        did = s.value(QStringLiteral("config/did"), -1).toInt();
+        index = s.value(Key::kMacroSlot, -1).toInt();
+        did = s.value(Key::kMacroFamily, -1).toInt();
     }
     const int fam = family();
     // A binding made on the other family names a slot of that device; sending it here
@@ -180,7 +181,7 @@ QStringList MacroLibrary::stepsOf(const QString &name)
     QSettings s(path, QSettings::IniFormat);
     // A damaged total is bounded by the step lines the file holds, so it cannot make
     // this loop run for ever; gaps still read as the default, as they always did.
-    s.beginGroup(QStringLiteral("macro"));
+    s.beginGroup(Key::kMacroStepGroup);
     int limit = 0;
     for (const QString &key : s.childKeys()) {
         bool ok = false;
@@ -189,10 +190,10 @@ QStringList MacroLibrary::stepsOf(const QString &name)
             limit = std::max(limit, i + 1);
     }
     s.endGroup();
-    const int total = std::min(s.value(QStringLiteral("config/total"), 0).toInt(), limit);
+    const int total = std::min(s.value(Key::kMacroTotal, 0).toInt(), limit);
     QStringList lines;
     for (int i = 0; i < total; ++i)
-        lines.append(s.value(QStringLiteral("macro/%1").arg(i), 0).toString());
+        lines.append(s.value(Key::macroStep(i), 0).toString());
     return lines;
 }
 
@@ -202,9 +203,9 @@ QVariantList MacroLibrary::loadMacroIniConfig(const QString &name) const
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
     QSettings s(path, QSettings::IniFormat);
-    const int index = s.value(QStringLiteral("config/index"), -1).toInt();
-    const int repeat = s.value(QStringLiteral("config/repeat"), 1).toInt();
-    const int did = s.value(QStringLiteral("config/did"), -1).toInt();
+    const int index = s.value(Key::kMacroSlot, -1).toInt();
+    const int repeat = s.value(Key::kMacroRepeat, 1).toInt();
+    const int did = s.value(Key::kMacroFamily, -1).toInt();
     return {did == family() ? index : -1, repeat};
 }
 
@@ -214,9 +215,9 @@ void MacroLibrary::setMacroIniConfig(const QString &name, const QVariantList &co
     if (path.isEmpty() || !QFileInfo(path).isFile() || config.size() < 2)
         return;
     QSettings s(path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("config/index"), config.at(0));
-    s.setValue(QStringLiteral("config/repeat"), config.at(1));
-    s.setValue(QStringLiteral("config/did"), family());
+    s.setValue(Key::kMacroSlot, config.at(0));
+    s.setValue(Key::kMacroRepeat, config.at(1));
+    s.setValue(Key::kMacroFamily, family());
     FileSafety::save(s);
 }
 
@@ -262,7 +263,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     // A file that is not a macro must not replace one; of a damaged one the sound lines count.
     const bool readable = FileSafety::readFile(source, &bytes, FileSafety::kMaxSettingsFile);
     const IniCheck::Result checked = IniCheck::check(bytes, IniCheck::Kind::Macro);
-    if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, {QStringLiteral("config"), QStringLiteral("macro")})) {
+    if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, {Key::kMacroConfigGroup, Key::kMacroStepGroup})) {
         qDebug().noquote() << "loadMacroIniFromFile: not a macro file:" << source;
         return;
     }
@@ -276,9 +277,9 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     QVariant index, did, repeat;
     {
         QSettings old(path, QSettings::IniFormat);
-        index = old.value(QStringLiteral("config/index"), -1);
-        did = old.value(QStringLiteral("config/did"), -1);
-        repeat = old.value(QStringLiteral("config/repeat"), 1);
+        index = old.value(Key::kMacroSlot, -1);
+        did = old.value(Key::kMacroFamily, -1);
+        repeat = old.value(Key::kMacroRepeat, 1);
     }
     if (!FileSafety::replaceFile(path, bytes)) {
         qDebug().noquote() << "loadMacroIniFromFile: could not write" << path;
@@ -287,9 +288,9 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     }
     {
         QSettings s(path, QSettings::IniFormat);
-        s.setValue(QStringLiteral("config/index"), index);
-        s.setValue(QStringLiteral("config/did"), did);
-        s.setValue(QStringLiteral("config/repeat"), repeat);
+        s.setValue(Key::kMacroSlot, index);
+        s.setValue(Key::kMacroFamily, did);
+        s.setValue(Key::kMacroRepeat, repeat);
         countSurvivingSteps(s, false);
         FileSafety::save(s);
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
+// Macro files in the macro folder of the layout and the coder that turns step lines into device bytes.
 #pragma once
 #include "MacroBlock.h"
 #include <QList>
@@ -15,7 +15,7 @@ class MacroLibrary : public QObject
 public:
     explicit MacroLibrary(myQQuickView *view);
 
-    // A name that stays inside ./modules/macro/: not empty, no path separator, no leading
+    // A name that stays inside the macro folder: not empty, no path separator, no leading
     // dot (so neither "." nor ".."), no control characters.
     static bool isSafeName(const QString &name);
     // The file of a macro, or an empty string when the name is not safe.

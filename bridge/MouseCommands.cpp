@@ -2,6 +2,7 @@
 // Mouse commands from setting values (see MouseCommands.h). Only bytes and the link here:
 // no profile, no view, no dialog.
 #include "MouseCommands.h"
+#include "DiskLayout.h"
 #include "DeviceBytes.h"
 #include "Hid_Thread.h"
 #include "MacroBlock.h"
@@ -173,7 +174,7 @@ bool sendMacro(Hid_Thread *link, uchar macroId, const QString &name, int family,
     while (block.size() < 2)   // the coder always writes the play count; keep room for it
         block.append(0);
 
-    const uint repeat = QSettings(path, QSettings::IniFormat).value("config/repeat", 1).toUInt();
+    const uint repeat = QSettings(path, QSettings::IniFormat).value(DiskLayout::Key::kMacroRepeat, 1).toUInt();
     block[0] = uchar((repeat >> 8) & 0xFF);
     block[1] = uchar(repeat & 0xFF);
 

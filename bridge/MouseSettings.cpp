@@ -2,6 +2,7 @@
 // Mouse device settings: QML values to command bytes, mirrored in the current profile.
 // Writes reach the profile before the device, so a missing device never loses a setting.
 #include "MouseSettings.h"
+#include "DiskLayout.h"
 #include "Hid_Thread.h"
 #include "MacroLibrary.h"
 #include "MouseCommands.h"
@@ -14,14 +15,13 @@
 using namespace DeviceBytes;
 
 namespace {
-const char *const KeyPrefix = "keydefine_R5/";
 constexpr uchar RecoilOnBit = 0x08;
-const char *const LedPowerKey = "color_R5/ledPower";
+namespace Key = DiskLayout::Key;
 
 // A stored on/off flag, or an invalid value when the key is missing.
 QVariant ledPowerIn(const QSettings &s)
 {
-    const QVariant v = s.value(LedPowerKey);
+    const QVariant v = s.value(Key::kLedPower);
     return v.isValid() ? QVariant(v.toBool()) : QVariant();
 }
 }
@@ -50,7 +50,7 @@ void MouseSettings::ui_01H_SetReportRate(uchar rate)
 {
     if (view->currentEntry() == 1)
         if (QSettings *p = profile())
-            p->setValue("sensor/reportRate_R5", int(rate));
+            p->setValue(Key::kReportRate, int(rate));
     if (Hid_Thread *h = writeLink())
         h->hid_01H_SetReportRate(rate);
 }
@@ -66,7 +66,7 @@ QVariant MouseSettings::ui_81H_GetReportRate()
     }
     case 1: {
         QSettings *p = profile();
-        return QVariant(p ? int(p->value("sensor/reportRate_R5", 0).toUInt() & 0xFF) : 0);
+        return QVariant(p ? int(p->value(Key::kReportRate, 0).toUInt() & 0xFF) : 0);
     }
     default:
         return QVariant(0);
@@ -98,7 +98,7 @@ void MouseSettings::ui_02H_SetKeymatrix(uchar index)
 void MouseSettings::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
 {
     if (QSettings *p = profile())
-        p->setValue("sensor/stage_R5", int(dpiStage));
+        p->setValue(Key::kDpiStage, int(dpiStage));
     if (Hid_Thread *h = writeLink())
         h->hid_0BH_SetCurrentDPIStage(dpiStage);
 }
@@ -106,20 +106,20 @@ void MouseSettings::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
 QVariant MouseSettings::ui_8BH_GetCurrentDPIStage()
 {
     QSettings *p = profile();
-    return QVariant(p ? int(p->value("sensor/stage_R5", 0).toUInt() & 0xFF) : 0);
+    return QVariant(p ? int(p->value(Key::kDpiStage, 0).toUInt() & 0xFF) : 0);
 }
 
 void MouseSettings::ui_11H_SetDPISet(uchar dpiStage, const QVariantList &src8, const QVariantList &valueForIndex)
 {
     if (QSettings *p = profile())
-        p->setValue("sensor/dpi_R5", valueForIndex);
+        p->setValue(Key::kDpi, valueForIndex);
     MouseCommands::sendDpiSet(writeLink(), dpiStage, src8);
 }
 
 QVariantList MouseSettings::ui_91H_GetDPISet()
 {
     QSettings *p = profile();
-    return p ? p->value("sensor/dpi_R5", QVariant()).toList() : QVariantList();
+    return p ? p->value(Key::kDpi, QVariant()).toList() : QVariantList();
 }
 
 uchar MouseSettings::ui_91H_SyncDPI()
@@ -132,9 +132,9 @@ uchar MouseSettings::ui_91H_SyncDPI()
 void MouseSettings::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, const QVariantList &configs)
 {
     if (QSettings *p = profile()) {
-        p->setValue("color_R5/ledEffect", configs);
+        p->setValue(Key::kLedEffect, configs);
         // Effect 0 is light off whatever the triple names; kept beside it, triple unchanged.
-        p->setValue(LedPowerKey, effect != 0);
+        p->setValue(Key::kLedPower, effect != 0);
     }
     if (Hid_Thread *h = writeLink())
         h->hid_0DH_SetRGBLedEffect(effect, option1, option2);
@@ -154,20 +154,20 @@ QVariant MouseSettings::getDefaultLedPowerOn()
 QVariantList MouseSettings::ui_8DH_GetRGBLedEffect()
 {
     QSettings *p = profile();
-    return p ? unsignedList(p->value("color_R5/ledEffect", 0)) : QVariantList();
+    return p ? unsignedList(p->value(Key::kLedEffect, 0)) : QVariantList();
 }
 
 void MouseSettings::ui_10H_SetLED8StageColor(uchar type, const QVariantList &src24)
 {
     if (QSettings *p = profile())
-        p->setValue("color_R5/type" + QString::number(type), src24);
+        p->setValue(Key::stageColors(type), src24);
     MouseCommands::sendStageColors(writeLink(), type, src24);
 }
 
 QVariantList MouseSettings::ui_90H_GetLED8StageColor(uchar type)
 {
     QSettings *p = profile();
-    return p ? unsignedList(p->value("color_R5/type" + QString::number(type), 0)) : QVariantList();
+    return p ? unsignedList(p->value(Key::stageColors(type), 0)) : QVariantList();
 }
 
 void MouseSettings::ui_12H_SetKeyMatrix(const QVariantList &src64)
@@ -181,7 +181,7 @@ void MouseSettings::ui_12H_SetKeyMatrix(const QVariantList &src64)
             QVariantList key;
             for (int i = 0; i < 4; ++i)
                 key.append(element(src64, 4 * k + i));
-            p->setValue(KeyPrefix + QString::number(k), key);
+            p->setValue(Key::mouseKey(k), key);
         }
     }
 
@@ -261,14 +261,14 @@ void MouseSettings::r5_0CH_SetPressGun(uchar a1, uchar a2, uchar a3, uchar a4, u
 void MouseSettings::setScrollPinSwap(bool isSwap)
 {
     if (QSettings *p = profile())
-        p->setValue("keydefine_R5/scrollswap", isSwap);
+        p->setValue(Key::kScrollSwap, isSwap);
     MouseCommands::sendScrollSwap(writeLink(), isSwap);
 }
 
 bool MouseSettings::getScrollPinSwap()
 {
     QSettings *p = profile();
-    return p ? p->value("keydefine_R5/scrollswap", false).toBool() : false;
+    return p ? p->value(Key::kScrollSwap, false).toBool() : false;
 }
 
 QVariant MouseSettings::getSensorType()

@@ -40,8 +40,8 @@ public:
 
 private:
     PointerBackend *host();
-    void writeStep(const char *key, uint step);
-    uint readStep(const char *key) const;
+    void writeStep(QLatin1String key, uint step);
+    uint readStep(QLatin1String key) const;
 
     myQQuickView *view;
     std::unique_ptr<PointerBackend> backend;

@@ -30,8 +30,8 @@ public:
     static constexpr int kNoOverride = -100;
     static void setFamilyOverrideForTests(int family);
 
-    static QString profilePath(int index);   // "./modules/setting/p<index+1>.bin"
-    static QString factoryProfilePath();     // "./modules/setting/pD.bin"
+    static QString profilePath(int index);   // p<index+1>.bin in the settings folder
+    static QString factoryProfilePath();     // the shipped pD.bin
 
     // Slot bodies (see view_files.cpp).
     void saveApConfig(const QVariantList &apConfigs);
