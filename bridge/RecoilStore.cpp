@@ -6,6 +6,7 @@
 #include "DiskLayout.h"
 #include "FileSafety.h"
 #include "myQQuickView.h"
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
@@ -18,6 +19,7 @@ static bool ready(const QString &path, const QString &shippedName, IniCheck::Kin
     if (path.isEmpty())
         return false;
     const QByteArray factory = FileSafety::factoryContents(shippedName, kind);
+    QDir().mkpath(DiskLayout::recoilFolder());   // the user's folder before the first seed
     FileSafety::ensureSound(path, {kind, factory});
     static QSet<QString> upgraded;   // once a run is enough
     if (DiskLayout::isInstalled() && QFileInfo(path).isFile() && !upgraded.contains(path)) {
