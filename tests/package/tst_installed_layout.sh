@@ -43,8 +43,8 @@ data=$XDG_DATA_HOME/r5config
 
 # One run of the installed program on its own X display; the steps run inside it.
 session() {
-    local steps=$1 log=$2
-    xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+    local steps=$1
+    LOG=$2 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
         set -u
         cd "$WORK/elsewhere"
         "$PREFIX/bin/r5config-sim" >"$LOG" 2>&1 &
@@ -101,7 +101,7 @@ if ! diff -q "$work/prefix.before" "$work/prefix.after" >/dev/null; then
     diff "$work/prefix.before" "$work/prefix.after" | head -20
     fail "the install prefix changed"
 fi
-written=$(find "$work/dest" "$work/elsewhere" -newer "$work/prefix.before" | grep -v '^$' || true)
+written=$(find "$work/dest" "$work/elsewhere" -mindepth 1 -newer "$work/prefix.before")
 [ -z "$written" ] || fail "files written outside the user's folders: $written"
 
 # ---- second start keeps the change ----
