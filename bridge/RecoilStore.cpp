@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Recoil tables of the press-gun page. The files ship with the program; a file that went
-// missing or was damaged is rebuilt from the copy built into the program, so the page's
-// edits always have a file to go to.
+// Recoil tables of the press-gun page. The files ship with the program; the working copy
+// in the recoil folder that went missing or was damaged is rebuilt from the shipped file
+// (or the copy built into the program), so the page's edits always have a file to go to.
 #include "RecoilStore.h"
 #include "DiskLayout.h"
 #include "FileSafety.h"
