@@ -9,7 +9,7 @@
 set -uo pipefail
 build=${1:?build folder}
 shots=${2:-${R5_SHOT_DIR:-}}
-for tool in xvfb-run xdotool; do
+for tool in xvfb-run xdotool import; do
     command -v $tool >/dev/null || { echo "SKIP: $tool not installed"; exit 77; }
 done
 work=$(mktemp -d)
@@ -57,8 +57,21 @@ session() {
             sleep 0.1
         done
         [ -n "${win:-}" ] || { echo "no window"; kill $pid 2>/dev/null; exit 1; }
-        sleep 4
-        click() { xdotool mousemove "$1" "$2" click 1; sleep 1; }
+        # Until the picture holds still: the opening, or what a click set going, is over.
+        frame() { import -window root -crop 1000x600+0+0 rgb:- 2>/dev/null | md5sum; }
+        settle() {
+            local last=$(frame) same=0
+            for i in $(seq 100); do
+                sleep 0.3
+                local now=$(frame)
+                if [ "$now" = "$last" ]; then same=$((same + 1)); else same=0; fi
+                [ $same -ge 2 ] && return 0
+                last=$now
+            done
+            echo "the window never held still"
+        }
+        settle
+        click() { xdotool mousemove "$1" "$2" click 1; settle; }
         shot() { [ -n "$SHOTS" ] && import -window root -crop 1000x600+0+0 "$SHOTS/layout_$1.png"; true; }
         '"$steps"'
         click 975 16   # close: the closing animation ends the program
@@ -79,7 +92,6 @@ session '
     click 24 16                   # the settings drawer
     click 219 159; click 219 181  # language: the second entry
     click 285 418                 # save
-    sleep 1
     shot settings
 ' "$work/first.log" >"$work/first.out" 2>&1 || { cat "$work/first.out"; fail "first start"; }
 cat "$work/first.out"
@@ -108,11 +120,11 @@ written=$(find "$work/dest" "$work/elsewhere" -mindepth 1 -newer "$work/prefix.b
 session '
     if [ -n "$SHOTS" ]; then    # every page that shows pictures, in both skins
         shot skin1_main
-        click 80 199; sleep 2; shot skin1_key
-        click 80 299; sleep 2; shot skin1_color
-        click 24 16; click 219 60; click 219 104; sleep 1; shot skin2_settings
-        click 24 16; sleep 1; shot skin2_color
-        click 80 199; sleep 2; shot skin2_key
+        click 80 199; shot skin1_key
+        click 80 299; shot skin1_color
+        click 24 16; click 219 60; click 219 104; shot skin2_settings
+        click 24 16; shot skin2_color
+        click 80 199; shot skin2_key
     fi
 ' "$work/second.log" >"$work/second.out" 2>&1 || { cat "$work/second.out"; fail "second start"; }
 [ "$(language "$cfg/apConfig.bin")" = "$chosen" ] || fail "the second start lost the saved language"
