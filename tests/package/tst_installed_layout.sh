@@ -99,6 +99,9 @@ for i in $(seq 10); do
     [ -f "$cfg/p$i.bin" ] || fail "profile p$i.bin not seeded in the user's folder"
 done
 [ -f "$cfg/apConfig.bin" ] || fail "apConfig.bin not seeded in the user's folder"
+for f in gunData0.bin gunData1.bin gunData2.bin selGunData.bin; do
+    [ -f "$data/gun/$f" ] || fail "recoil store $f not seeded in $data/gun"
+done
 grep -q 'lock beside the settings' "$work/first.out" || fail "no single-instance lock in $cfg"
 chosen=$(language "$cfg/apConfig.bin")
 [ -n "$chosen" ] && [ "$chosen" != "$factory_language" ] || fail "the saved language did not reach $cfg/apConfig.bin ($chosen, factory $factory_language)"
