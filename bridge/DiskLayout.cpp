@@ -48,7 +48,12 @@ DiskLayout::Folders DiskLayout::decide(const QString &programFolder)
     const QFileInfo modules(program + QStringLiteral("/modules"));
     if (modules.isDir() && modules.isWritable())
         return portable(program);
-    return installed(QDir::cleanPath(program + QStringLiteral("/../share/") + kAppFolder));
+    const QString shared = QDir::cleanPath(program + QStringLiteral("/../share/") + kAppFolder);
+    // A folder of the portable kind that this user may not write (another user's build, a
+    // read-only medium) still holds the data: read it there, keep the files in the home.
+    if (modules.isDir() && !QFileInfo(shared + QStringLiteral("/modules")).isDir())
+        return installed(program);
+    return installed(shared);
 }
 
 const DiskLayout::Folders &DiskLayout::folders() { return current(); }

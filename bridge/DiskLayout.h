@@ -35,7 +35,8 @@ struct Folders {
 // file there. Otherwise the program is installed: shipped data in ../share/r5config
 // relative to the program's folder, settings and profiles in $XDG_CONFIG_HOME/r5config,
 // macros and the recoil store in $XDG_DATA_HOME/r5config (the usual defaults
-// ~/.config and ~/.local/share apply when the variables are not set).
+// ~/.config and ~/.local/share apply when the variables are not set). A modules/ this user
+// cannot write, with no shared data folder, is read as the shipped data.
 Folders decide(const QString &programFolder);
 // Portable folders below root/modules.
 Folders portable(const QString &root);

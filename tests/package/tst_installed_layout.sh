@@ -5,9 +5,9 @@
 # with HOME and the XDG folders in a temporary home. The first start seeds the user's
 # files and finds every picture; a language chosen and saved in the settings drawer lands
 # in the user's folder; nothing under the prefix changes; a second start keeps the choice.
-# Usage: tst_installed_layout.sh <build folder> [folder for screenshots]
+# Usage: tst_installed_layout.sh [build folder, default ../../build] [folder for screenshots]
 set -uo pipefail
-build=${1:?build folder}
+build=${1:-$(dirname "$0")/../../build}
 shots=${2:-${R5_SHOT_DIR:-}}
 for tool in xvfb-run xdotool import; do
     command -v $tool >/dev/null || { echo "SKIP: $tool not installed"; exit 77; }

@@ -133,7 +133,10 @@ private slots:
             // A modules/ the user cannot write is a shipped one.
             QVERIFY(QDir().mkpath(dir.path() + "/ro/modules"));
             QFile::setPermissions(dir.path() + "/ro/modules", QFile::ReadOwner | QFile::ExeOwner);
-            QCOMPARE(DiskLayout::decide(dir.path() + "/ro").mode, DiskLayout::Mode::Installed);
+            const DiskLayout::Folders readOnly = DiskLayout::decide(dir.path() + "/ro");
+            QCOMPARE(readOnly.mode, DiskLayout::Mode::Installed);
+            QCOMPARE(readOnly.shipped, dir.path() + "/ro/modules");   // no share/ beside it
+            QCOMPARE(readOnly.settings, dir.path() + "/home/.config/r5config");
             QFile::setPermissions(dir.path() + "/ro/modules", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
     }
