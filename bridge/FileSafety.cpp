@@ -177,6 +177,28 @@ void FileSafety::report(const QString &path, Problem problem, const QString &kep
         reporter()(path, problem, keptAs);
 }
 
+// The check of a file's bytes, with the keys the factory holds where the file must have them.
+static IniCheck::Result checkAgainst(const QByteArray &bytes, const FileSafety::Repair &repair)
+{
+    IniCheck::Result checked = IniCheck::check(bytes, repair.kind);
+    if (!checked.damaged && repair.needsFactoryKeys && !repair.factory.isEmpty()) {
+        // Shipped data that lost keys was cut short, even where each line looks whole.
+        for (const QString &key : IniCheck::check(repair.factory, repair.kind).keys)
+            if (!checked.keys.contains(key)) {
+                checked.damaged = true;
+                checked.reason = QStringLiteral("%1 is missing").arg(key);
+                break;
+            }
+    }
+    return checked;
+}
+
+bool FileSafety::isSound(const QString &path, const Repair &repair)
+{
+    QByteArray bytes;
+    return readFile(path, &bytes, kMaxSettingsFile) && !checkAgainst(bytes, repair).damaged;
+}
+
 bool FileSafety::ensureSound(const QString &path, const Repair &repair)
 {
     const QFileInfo info(path);
@@ -201,16 +223,7 @@ bool FileSafety::ensureSound(const QString &path, const Repair &repair)
             report(path, Problem::Unreadable);
             return false;
         }
-        checked = IniCheck::check(bytes, repair.kind);
-        if (!checked.damaged && repair.needsFactoryKeys && !repair.factory.isEmpty()) {
-            // Shipped data that lost keys was cut short, even where each line looks whole.
-            for (const QString &key : IniCheck::check(repair.factory, repair.kind).keys)
-                if (!checked.keys.contains(key)) {
-                    checked.damaged = true;
-                    checked.reason = QStringLiteral("%1 is missing").arg(key);
-                    break;
-                }
-        }
+        checked = checkAgainst(bytes, repair);
         if (!checked.damaged)
             return true;
         qDebug().noquote() << "Settings file" << path << "is damaged:" << checked.reason;

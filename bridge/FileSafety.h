@@ -58,6 +58,8 @@ struct Repair {
 // as "<path>.damaged-<time>" and rebuilt from its sound lines and the factory. Valid files
 // are never touched. Returns false when the file is still not sound.
 bool ensureSound(const QString &path, const Repair &repair);
+// The same check without touching anything: true when path is a sound file.
+bool isSound(const QString &path, const Repair &repair);
 
 // Adds the keys the factory contents hold and settings lack (never the factory-only
 // default key matrices).

@@ -6,6 +6,7 @@
 #include "FileSafety.h"
 #include "MessageTexts.h"
 #include "myQQuickView.h"
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -43,17 +44,25 @@ QString languageName(int qt4Language)
 }
 }
 
-// A damaged language file (or a shipped one that lost keys) is kept aside and replaced by
-// the copy built into the program; a language the program does not ship is read as far
-// as it is sound.
-static void checkFile(const QString &code)
+// The file a language is read from. A damaged language file (or a shipped one that lost
+// keys) of a portable folder is kept aside and replaced by the copy built into the
+// program; a language the program does not ship is read as far as it is sound. An
+// installed program never writes its shipped data: it reads the built-in copy instead.
+static QString readablePath(const QString &code)
 {
     const QString path = Localisation::filePath(code);
     if (path.isEmpty() || !QFileInfo::exists(path))
-        return;
-    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(DiskLayout::languageName(code)),
-                              false, false, false, true, {}};
-    FileSafety::ensureSound(path, repair);
+        return path;
+    const QString name = DiskLayout::languageName(code);
+    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(name), false, false, false, true, {}};
+    if (!DiskLayout::isInstalled()) {
+        FileSafety::ensureSound(path, repair);
+        return path;
+    }
+    if (repair.factory.isEmpty() || FileSafety::isSound(path, repair))
+        return path;
+    qDebug().noquote() << "Shipped language file" << path << "is damaged; the program's own copy is used";
+    return QStringLiteral(":/factory/") + name;
 }
 
 Localisation::Localisation(myQQuickView *view) : QObject(view), view(view) {}
@@ -109,8 +118,7 @@ QStringList Localisation::getGlobalStrings(const QString &langCode)
             view->messageTexts.append(QString());
         return {QString()};
     }
-    checkFile(langCode);
-    QSettings s(path, QSettings::IniFormat);
+    QSettings s(readablePath(langCode), QSettings::IniFormat);
     s.setIniCodec("UTF-8");
     QStringList result{text(s, Key::kFontFamily)};
     const int total = std::clamp(s.value(Key::kStringTotal, 0).toInt(), 0, kMaxStrings);
@@ -130,8 +138,7 @@ QStringList Localisation::getProductLayoutStrings_R5(const QString &langCode) co
             result.append(QString());
         return result;
     }
-    checkFile(langCode);
-    QSettings s(path, QSettings::IniFormat);
+    QSettings s(readablePath(langCode), QSettings::IniFormat);
     s.setIniCodec("UTF-8");
     for (int i = 0; i < 16; ++i)
         result.append(text(s, Key::keyPosition(i)));

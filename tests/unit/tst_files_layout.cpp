@@ -199,6 +199,25 @@ private slots:
         makeWritable(f.shipped);
     }
 
+    void installedNeverRepairsShippedData()
+    {
+        // Even a user who may write there (root) leaves the package's files alone: a damaged
+        // shipped language is read from the program's own copy.
+        EnvGuard env;
+        rig.start(true, 1, [&] { enterInstalled(env); });
+        const QString language = DiskLayout::languagePath("031000");
+        const QStringList intact = rig.view->getGlobalStrings("031000");
+        const QStringList places = rig.view->getProductLayoutStrings_R5("031000");
+        QVERIFY(intact.size() > 10);
+        const QByteArray whole = FilesRig::read(language);
+        FilesRig::write(language, whole.left(whole.size() / 2));   // cut short
+        const QMap<QString, QByteArray> shippedBefore = digests(DiskLayout::folders().shipped);
+
+        QCOMPARE(rig.view->getGlobalStrings("031000"), intact);
+        QCOMPARE(rig.view->getProductLayoutStrings_R5("031000"), places);
+        QCOMPARE(digests(DiskLayout::folders().shipped), shippedBefore);
+    }
+
     void upgradeTakesNewKeysAndKeepsTheUsers()
     {
         EnvGuard env;
