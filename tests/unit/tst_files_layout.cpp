@@ -45,19 +45,14 @@ QMap<QString, QByteArray> digests(const QString &root)
     return out;
 }
 
-void makeReadOnly(const QString &root)
+// Every file and folder below root read-only (as a package installs it), or writable again.
+void setWritable(const QString &root, bool writable)
 {
+    const QFile::Permissions read = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner
+                                    | QFile::ExeGroup | QFile::ExeOther;
     QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext())
-        QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther | QFile::ExeOwner
-                                             | QFile::ExeGroup | QFile::ExeOther);
-}
-
-void makeWritable(const QString &root)
-{
-    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        QFile::setPermissions(it.next(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(it.next(), writable ? read | QFile::WriteOwner : read);
 }
 } // namespace
 
@@ -86,6 +81,8 @@ class tst_files_layout : public QObject
 private slots:
     void cleanup()
     {
+        if (rig.dir)
+            setWritable(rig.dir->path(), true);   // so the folder can go, whatever failed
         rig.stop();
         DiskLayout::use(DiskLayout::portable(QStringLiteral(".")));
     }
@@ -147,7 +144,7 @@ private slots:
         QMap<QString, QByteArray> shippedBefore;
         rig.start(true, 1, [&] {
             enterInstalled(env);
-            makeReadOnly(DiskLayout::folders().shipped);
+            setWritable(DiskLayout::folders().shipped, false);
             shippedBefore = digests(DiskLayout::folders().shipped);
         });
         const QString cfg = home + "/cfg/r5config/";
@@ -196,7 +193,6 @@ private slots:
 
         rig.view.reset();
         QCOMPARE(digests(f.shipped), shippedBefore);
-        makeWritable(f.shipped);
     }
 
     void installedNeverRepairsShippedData()
