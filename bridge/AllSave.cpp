@@ -4,66 +4,72 @@
 #include "Hid_Thread.h"
 #include "Localisation.h"
 #include "MessageTexts.h"
-#include "MouseSettings.h"
 #include "ProfileFiles.h"
 #include "ProfileWriter.h"
-#include "UserDialogs.h"
-#include "myQQuickView.h"
-#include <QQuickItem>
 #include <QTimer>
 
-AllSave::AllSave(myQQuickView *view) : QObject(view), view(view) {}
+AllSave::AllSave(Parts parts, QObject *parent) : QObject(parent), parts(std::move(parts)) {}
+
+void AllSave::hold(bool on) const
+{
+    if (parts.holdDeviceWrites)
+        parts.holdDeviceWrites(on);
+}
+
+void AllSave::tell(const QString &text) const
+{
+    if (parts.warn)
+        parts.warn(parts.strings->shortText(4), text);
+}
 
 bool AllSave::begin()
 {
     if (running)
         return false;
-    if (!view->hid || !view->hid->commandInterfaceOpens()) {
-        emit finished(false, view->files ? view->files->currentIndex() : 0);
-        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(4)),
-                             view->lang->message(MessageTexts::AllSaveNoMouse), QMessageBox::Ok);
+    Hid_Thread *hid = parts.link ? parts.link() : nullptr;
+    if (!hid || !hid->commandInterfaceOpens()) {
+        emit finished(false, parts.files ? parts.files->currentIndex() : 0);
+        tell(parts.strings->message(MessageTexts::AllSaveNoMouse));
         return false;
     }
-    view->mouse->holdDeviceWrites(true);
+    hold(true);
     // Never left held: a page that fails half way must not silence the mouse for good.
-    QTimer::singleShot(0, this, [this] { view->mouse->holdDeviceWrites(false); });
+    QTimer::singleShot(0, this, [this] { hold(false); });
     return true;
 }
 
 bool AllSave::start()
 {
-    view->mouse->holdDeviceWrites(false);
-    if (running || !view->files)
+    hold(false);
+    if (running || !parts.files)
         return false;
     running = true;
-    const int profile = view->files->currentIndex();
+    const int profile = parts.files->currentIndex();
     QTimer::singleShot(0, this, [this, profile] { run(profile); });
     return true;
 }
 
 void AllSave::run(int profile)
 {
-    ProfileWriter writer({view->hid, view->files->profile(profile), view->recoil, view->pointer});
+    ProfileWriter writer({parts.link ? parts.link() : nullptr, parts.files->profile(profile), parts.recoil, parts.pointer});
     connect(&writer, &ProfileWriter::progress, this, &AllSave::progress);
-    connect(&writer, &ProfileWriter::notice, this, [](const QString &title, const QString &text) {
-        UserDialogs::warning(nullptr, title, text, QMessageBox::Ok);
+    connect(&writer, &ProfileWriter::notice, this, [this](const QString &title, const QString &text) {
+        if (parts.warn)
+            parts.warn(title, text);
     });
     const bool ok = writer.run();
     running = false;
     emit finished(ok, profile);
     if (!ok)
-        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(4)), failureText(writer),
-                             QMessageBox::Ok);
+        tell(failureText(writer));
 }
 
 QString AllSave::failureText(const ProfileWriter &writer) const
 {
     if (writer.nothingReached())
-        return view->lang->message(MessageTexts::AllSaveNoMouse);
+        return parts.strings->message(MessageTexts::AllSaveNoMouse);
     // The names the pages show, in the interface's language.
-    QStringList captions;
-    if (QQuickItem *root = view->rootObject())
-        captions = root->property("globalSetting_stringList").toStringList();
+    const QStringList captions = parts.captions ? parts.captions() : QStringList();
     const auto caption = [&](int index, const QString &fallback) {
         const QString c = captions.value(index);
         return c.isEmpty() ? fallback : c;
@@ -94,5 +100,5 @@ QString AllSave::failureText(const ProfileWriter &writer) const
         }
         lines.append(QStringLiteral("- ") + line);
     }
-    return view->lang->message(MessageTexts::AllSaveFailed).arg(lines.join(QLatin1Char('\n')));
+    return parts.strings->message(MessageTexts::AllSaveFailed).arg(lines.join(QLatin1Char('\n')));
 }

@@ -4,13 +4,13 @@
 #include "FileNotices.h"
 #include "Localisation.h"
 #include "MessageTexts.h"
-#include "UserDialogs.h"
-#include "myQQuickView.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <QWidget>
 
-FileNotices::FileNotices(myQQuickView *view) : QObject(view), view(view)
+FileNotices::FileNotices(const Localisation *strings, QWidget *window, LinkSource link, Warn warn, QObject *parent)
+    : QObject(parent), strings(strings), window(window), link(std::move(link)), warn(std::move(warn))
 {
     FileSafety::setReporter([this](const QString &path, FileSafety::Problem problem, const QString &keptAs) {
         add(path, problem, keptAs);
@@ -28,7 +28,7 @@ QString FileNotices::text(const QString &path, FileSafety::Problem problem, cons
     case FileSafety::Problem::Unwritable: index = MessageTexts::FileUnwritable; break;
     case FileSafety::Problem::ImportRepaired: index = MessageTexts::ImportRepaired; break;
     }
-    const QString message = view->lang ? view->lang->message(index) : MessageTexts::english(index);
+    const QString message = strings ? strings->message(index) : MessageTexts::english(index);
     auto shown = [](const QString &p) { return QDir::toNativeSeparators(QFileInfo(p).absoluteFilePath()); };
     // Only the text about a kept copy names it (%2).
     return keptAs.isEmpty() ? message.arg(shown(path)) : message.arg(shown(path), QFileInfo(keptAs).fileName());
@@ -50,7 +50,7 @@ void FileNotices::add(const QString &path, FileSafety::Problem problem, const QS
 void FileNotices::show()
 {
     // A program that never showed its window (device refused) ends without more boxes.
-    if (view->hid && !view->window()->isVisible()) {
+    if (link && link() && !window->window()->isVisible()) {
         QTimer::singleShot(250, this, &FileNotices::show);
         return;
     }
@@ -59,7 +59,8 @@ void FileNotices::show()
         const QString all = pending.join(QStringLiteral("\n\n"));
         pending.clear();
         // Without a parent, as every box of the program: the frameless window is see-through.
-        UserDialogs::warning(nullptr, view->window()->windowTitle(), all);
+        if (warn)
+            warn(window->window()->windowTitle(), all);
     }
     showing = false;
 }

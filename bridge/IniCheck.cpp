@@ -144,7 +144,7 @@ Rule ruleFor(IniCheck::Kind kind, const QString &key)
             return {Shape::Ints, 4};
         break;
     case K::Language:
-        if (key == QLatin1String("font/total"))
+        if (key == Key::kStringTotal)
             return {Shape::Int};
         break;
     }
@@ -250,7 +250,7 @@ IniCheck::Result IniCheck::check(const QByteArray &contents, Kind kind)
             continue;
         }
         // A step line is only ever written whole; an unfinished one is the end of a cut file.
-        if (kind == Kind::Macro && last && !endsWithNewline && full.startsWith(QLatin1String("macro/"))
+        if (kind == Kind::Macro && last && !endsWithNewline && full.startsWith(Key::kMacroStepGroup + QLatin1Char('/'))
             && !isStepLine(QString::fromUtf8(value))) {
             fail(QStringLiteral("the last step is cut off"));
             continue;

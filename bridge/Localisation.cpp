@@ -5,7 +5,6 @@
 #include "DiskLayout.h"
 #include "FileSafety.h"
 #include "MessageTexts.h"
-#include "myQQuickView.h"
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -65,7 +64,7 @@ static QString readablePath(const QString &code)
     return QStringLiteral(":/factory/") + name;
 }
 
-Localisation::Localisation(myQQuickView *view) : QObject(view), view(view) {}
+Localisation::Localisation(QStringList *shortTexts, QObject *parent) : QObject(parent), shortTexts(shortTexts) {}
 
 QString Localisation::filePath(const QString &code)
 {
@@ -111,11 +110,11 @@ QVariantMap Localisation::languages()
 QStringList Localisation::getGlobalStrings(const QString &langCode)
 {
     const QString path = filePath(langCode);
-    view->messageTexts.clear();
+    shortTexts->clear();
     loadedCode = langCode;
     if (path.isEmpty()) {
         for (int i = 0; i < 6; ++i)
-            view->messageTexts.append(QString());
+            shortTexts->append(QString());
         return {QString()};
     }
     QSettings s(readablePath(langCode), QSettings::IniFormat);
@@ -125,7 +124,7 @@ QStringList Localisation::getGlobalStrings(const QString &langCode)
     for (int i = 1; i <= total; ++i)
         result.append(text(s, Key::string(i)));
     for (int i = 0; i < 6; ++i)
-        view->messageTexts.append(text(s, Key::message(i)));
+        shortTexts->append(text(s, Key::message(i)));
     return result;
 }
 
@@ -146,6 +145,8 @@ QStringList Localisation::getProductLayoutStrings_R5(const QString &langCode) co
 }
 
 QString Localisation::message(int index) const { return message(loadedCode, index); }
+
+QString Localisation::shortText(int index) const { return shortTexts->value(index); }
 
 QString Localisation::message(const QString &langCode, int index)
 {

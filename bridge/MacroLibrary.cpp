@@ -2,11 +2,12 @@
 // Macro files in the macro folder of the layout and the coder that turns step lines into device bytes.
 // Every slot that takes a name refuses names that could reach outside the macro folder.
 #include "MacroLibrary.h"
+#include "CommandTable.h"
 #include "DiskLayout.h"
 #include "KeyNames.h"
+#include "MacroStepTags.h"
 #include "ProfileFiles.h"
 #include "UserDialogs.h"
-#include "myQQuickView.h"
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -17,19 +18,18 @@
 
 namespace {
 namespace Key = DiskLayout::Key;
-const QString kDown = QStringLiteral("    [Down]");
-const QString kUp = QStringLiteral("      [Up]");
+const QString kDown = MacroStepTags::down();
+const QString kUp = MacroStepTags::up();
 // What a new macro holds, and what a macro is rebuilt from when nothing of it is sound.
 const QByteArray kNewMacro = "[config]\nindex=-1\ntotal=0\nrepeat=1\ndid=-1\n";
-const QString kDelay = QStringLiteral("   [Delay]");
-constexpr int kCommandWidth = 10;
+const QString kDelay = MacroStepTags::delay();
+constexpr int kCommandWidth = MacroStepTags::Width;
 constexpr int kMouseSlots = 12;
 constexpr int kKeyboardSlots = 35;
 }
 
-// After a repair the steps that survived are all kept, and the count follows them; an
-// imported file keeps its count unless the steps cannot back it.
-static void countSurvivingSteps(QSettings &s, bool repaired)
+// One past the highest step number the file holds: the count its steps can back.
+static int stepLines(QSettings &s)
 {
     s.beginGroup(Key::kMacroStepGroup);
     int lines = 0;
@@ -40,14 +40,25 @@ static void countSurvivingSteps(QSettings &s, bool repaired)
             lines = std::max(lines, i + 1);
     }
     s.endGroup();
+    return lines;
+}
+
+// After a repair the steps that survived are all kept, and the count follows them; an
+// imported file keeps its count unless the steps cannot back it.
+static void countSurvivingSteps(QSettings &s, bool repaired)
+{
+    const int lines = stepLines(s);
     const int total = s.value(Key::kMacroTotal, -1).toInt();
     if (repaired || total < 0 || total > lines || (total > 0 && !s.contains(Key::macroStep(total - 1))))
         s.setValue(Key::kMacroTotal, lines);
 }
 
-MacroLibrary::MacroLibrary(myQQuickView *view) : QObject(view), view(view) {}
+MacroLibrary::MacroLibrary(const ProfileFiles *files, QWidget *dialogParent, QObject *parent)
+    : QObject(parent), files(files), dialogParent(dialogParent)
+{
+}
 
-int MacroLibrary::family() const { return view->files ? view->files->deviceFamily() : view->deviceFamily(); }
+int MacroLibrary::family() const { return files ? files->deviceFamily() : -1; }
 
 bool MacroLibrary::isSafeName(const QString &name)
 {
@@ -137,43 +148,39 @@ bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
     const QString path = soundPath(name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
+    int index = -1, did = -1;
     {
         QSettings s(path, QSettings::IniFormat);
         s.remove(Key::kMacroStepGroup);
         s.setValue(Key::kMacroTotal, macros.size());
         for (int i = 0; i < macros.size(); ++i)
             s.setValue(Key::macroStep(i), macros.at(i));
-        // Written before the device copy is refreshed, which reads the file again.
+        index = s.value(Key::kMacroSlot, -1).toInt();
+        did = s.value(Key::kMacroFamily, -1).toInt();
+        // Written before listeners hear of it: they send what the file holds.
         if (!FileSafety::save(s))
             return false;
     }
-    resendIfBound(name);
+    tellIfBound(name, index, did);
     return true;
 }
 
-void MacroLibrary::resendIfBound(const QString &name)
+void MacroLibrary::tellIfBound(const QString &name, int slot, int boundFamily)
 {
-    const QString path = pathFor(name);
-    int index = -1, did = -1;
-    {
-        QSettings s(path, QSettings::IniFormat);
-        index = s.value(Key::kMacroSlot, -1).toInt();
-        did = s.value(Key::kMacroFamily, -1).toInt();
-    }
     const int fam = family();
     // A binding made on the other family names a slot of that device; sending it here
     // would overwrite whatever macro this device holds in that slot.
-    if (index < 0 || did != fam)
+    if (slot < 0 || boundFamily != fam)
         return;
-    if (fam == 1 && index < kMouseSlots)
-        view->ui_13H_SetMacroKey(index + 1, name);
-    else if (fam == 0 && index < kKeyboardSlots)
-        view->ui_11H_SetMacroKey(index, name);
+    if ((fam == 1 && slot < kMouseSlots) || (fam == 0 && slot < kKeyboardSlots))
+        emit boundMacroChanged(fam, slot, name);
 }
 
 QStringList MacroLibrary::loadMacroIni(const QString &name) const { return stepsOf(name); }
 
-QStringList MacroLibrary::stepsOf(const QString &name)
+QStringList MacroLibrary::stepsOf(const QString &name) { return read(name).steps; }
+
+MacroLibrary::Stored MacroLibrary::read(const QString &name)
 {
     const QString path = soundPath(name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
@@ -181,20 +188,12 @@ QStringList MacroLibrary::stepsOf(const QString &name)
     QSettings s(path, QSettings::IniFormat);
     // A damaged total is bounded by the step lines the file holds, so it cannot make
     // this loop run for ever; gaps still read as the default, as they always did.
-    s.beginGroup(Key::kMacroStepGroup);
-    int limit = 0;
-    for (const QString &key : s.childKeys()) {
-        bool ok = false;
-        const int i = key.toInt(&ok);
-        if (ok && i >= 0)
-            limit = std::max(limit, i + 1);
-    }
-    s.endGroup();
-    const int total = std::min(s.value(Key::kMacroTotal, 0).toInt(), limit);
-    QStringList lines;
+    const int total = std::min(s.value(Key::kMacroTotal, 0).toInt(), stepLines(s));
+    Stored stored;
     for (int i = 0; i < total; ++i)
-        lines.append(s.value(Key::macroStep(i), 0).toString());
-    return lines;
+        stored.steps.append(s.value(Key::macroStep(i), 0).toString());
+    stored.repeat = s.value(Key::kMacroRepeat, 1).toUInt();
+    return stored;
 }
 
 QVariantList MacroLibrary::loadMacroIniConfig(const QString &name) const
@@ -239,7 +238,7 @@ void MacroLibrary::saveMacroIniToFile(const QString &name)
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     const QString target = UserDialogs::getSaveFileName(
-        view, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name + QStringLiteral(".mc")),
+        dialogParent, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name + QStringLiteral(".mc")),
         tr("Macro(*.mc)"));
     if (target.isEmpty())
         return;
@@ -256,7 +255,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     if (path.isEmpty())
         return;
     const QString source = UserDialogs::getOpenFileName(
-        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
+        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
     if (source.isEmpty() || !QFileInfo(path).isFile())
         return;
     QByteArray bytes;
@@ -294,13 +293,20 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
         countSurvivingSteps(s, false);
         FileSafety::save(s);
     }
-    resendIfBound(name);
+    tellIfBound(name, index.toInt(), did.toInt());
 }
 
 // ---------------------------------------------------------------------------------------
 // Coder
 
 QList<uchar> MacroLibrary::macroIncode(const QStringList &macros) const { return encode(macros, family()); }
+
+QVariantList MacroLibrary::bytesUsed(const QStringList &macros) const
+{
+    const bool keyboardFamily = family() == 0;
+    const QList<uchar> coded = encode(macros, keyboardFamily ? 0 : 1);
+    return {coded.size(), keyboardFamily ? Cmd::KbSetMacroKey.bulk : Cmd::SetMacroKey.bulk};
+}
 
 QList<uchar> MacroLibrary::encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events)
 {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Macro files in the macro folder of the layout and the coder that turns step lines into device bytes.
+// It tells whoever listens when a macro bound to a device slot changes (boundMacroChanged)
+// and never sends anything itself.
 #pragma once
 #include "MacroBlock.h"
 #include <QList>
@@ -7,13 +9,15 @@
 #include <QStringList>
 #include <QVariantList>
 
-class myQQuickView;
+class ProfileFiles;
+class QWidget;
 
 class MacroLibrary : public QObject
 {
     Q_OBJECT
 public:
-    explicit MacroLibrary(myQQuickView *view);
+    // `files` tells the device family; `dialogParent` carries the import and export dialogs.
+    MacroLibrary(const ProfileFiles *files, QWidget *dialogParent, QObject *parent = nullptr);
 
     // A name that stays inside the macro folder: not empty, no path separator, no leading
     // dot (so neither "." nor ".."), no control characters.
@@ -29,6 +33,12 @@ public:
     static QStringList fileNames();
     // Step lines of a macro file; empty when the name is refused or the file is missing.
     static QStringList stepsOf(const QString &name);
+    // What a sender needs of a macro file, read once: its step lines and play count.
+    struct Stored {
+        QStringList steps;
+        uint repeat = 1;
+    };
+    static Stored read(const QString &name);
     // Device family the coder works for: the connected one (0 keyboard, 1 mouse, -1 none).
     int family() const;
 
@@ -44,11 +54,20 @@ public:
     void saveMacroIniToFile(const QString &name);
     void loadMacroIniFromFile(const QString &name);
     QList<uchar> macroIncode(const QStringList &macros) const;
+    // [bytes the coded steps take, size of a macro slot] on the connected family's device
+    // (the keyboard's slots are larger; everything else counts as the mouse).
+    QVariantList bytesUsed(const QStringList &macros) const;
+
+signals:
+    // The steps of `name`, bound to `slot` (0-based) of a device of `family`, changed
+    // in its file: the device copy is stale until it is sent again.
+    void boundMacroChanged(int family, int slot, const QString &name);
 
 private:
     // pathFor, with the file (when it exists) checked and repaired before it is used.
     static QString soundPath(const QString &name);
-    void resendIfBound(const QString &name);
+    void tellIfBound(const QString &name, int slot, int boundFamily);
 
-    myQQuickView *view;
+    const ProfileFiles *files;
+    QWidget *dialogParent;
 };

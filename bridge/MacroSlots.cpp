@@ -7,8 +7,6 @@
 #include "MacroLibrary.h"
 #include "MessageTexts.h"
 #include "ProfileFiles.h"
-#include "UserDialogs.h"
-#include "myQQuickView.h"
 #include <QSettings>
 #include <algorithm>
 
@@ -110,14 +108,18 @@ QList<MacroSlots::Bound> MacroSlots::bound(const QVariantList &matrix, const QMa
 
 // ---------------------------------------------------------------------------------------
 
-MacroSlots::MacroSlots(myQQuickView *view) : QObject(view), view(view) {}
+MacroSlots::MacroSlots(const ProfileFiles *files, MacroLibrary *macros, const Localisation *strings, Warn warn,
+                       QObject *parent)
+    : QObject(parent), files(files), macros(macros), strings(strings), warn(std::move(warn))
+{
+}
 
 QSet<int> MacroSlots::namedEverywhere(const QVariantList &matrix) const
 {
     QSet<int> named;
-    const int current = view->files ? view->files->currentIndex() : -1;
+    const int current = files ? files->currentIndex() : -1;
     for (int p = 0; p < ProfileCount; ++p) {
-        QSettings *profile = view->files ? view->files->profile(p) : nullptr;
+        QSettings *profile = files ? files->profile(p) : nullptr;
         const QVariantList m = p == current ? matrix : (profile ? storedMatrix(*profile) : QVariantList());
         for (int slot : namedBy(m))
             named.insert(slot);
@@ -133,15 +135,15 @@ int MacroSlots::bind(const QString &name, int repeat, const QVariantList &matrix
     const QSet<int> named = namedEverywhere(matrix);
     const int slot = choose(name, all, named);
     if (slot < 0) {
-        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(4)),
-                             view->lang->message(MessageTexts::MacroSlotsFull).arg(Count), QMessageBox::Ok);
+        if (warn)
+            warn(strings->shortText(4), strings->message(MessageTexts::MacroSlotsFull).arg(Count));
         return -1;
     }
     // A claim on a slot no key names is stale: its macro is on no button any more.
     for (const QString &other : all.keys(slot))
         if (other != name)
-            view->macros->setMacroIniConfig(other, {-1, 1});
-    view->macros->setMacroIniConfig(name, {slot, repeat});
+            macros->setMacroIniConfig(other, {-1, 1});
+    macros->setMacroIniConfig(name, {slot, repeat});
     return slot;
 }
 
@@ -152,7 +154,7 @@ void MacroSlots::release(const QVariantList &matrix)
     const QSet<int> named = namedEverywhere(matrix);
     for (auto it = all.cbegin(); it != all.cend(); ++it)
         if (!named.contains(it.value()) && !shared.contains(it.value()))
-            view->macros->setMacroIniConfig(it.key(), {-1, 1});
+            macros->setMacroIniConfig(it.key(), {-1, 1});
 }
 
 void MacroSlots::noticeCollisions()
@@ -168,9 +170,8 @@ void MacroSlots::noticeCollisions()
         QStringList quoted;
         for (const QString &n : it.value())
             quoted.append(QStringLiteral("\"%1\"").arg(n));
-        lines.append(view->lang->message(MessageTexts::MacroSlotShared).arg(it.key() + 1).arg(quoted.join(QStringLiteral(", "))));
+        lines.append(strings->message(MessageTexts::MacroSlotShared).arg(it.key() + 1).arg(quoted.join(QStringLiteral(", "))));
     }
-    UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(4)),
-                         view->lang->message(MessageTexts::MacroSlotsShared).arg(lines.join(QLatin1Char('\n'))),
-                         QMessageBox::Ok);
+    if (warn)
+        warn(strings->shortText(4), strings->message(MessageTexts::MacroSlotsShared).arg(lines.join(QLatin1Char('\n'))));
 }

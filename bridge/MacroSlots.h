@@ -3,6 +3,7 @@
 // which slot, which slots the profiles' key records name, the slot a macro gets when it
 // is bound, and the claims that no key needs any more.
 #pragma once
+#include "Collaborators.h"
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -11,7 +12,9 @@
 #include <QVariantList>
 
 class QSettings;
-class myQQuickView;
+class Localisation;
+class MacroLibrary;
+class ProfileFiles;
 
 class MacroSlots : public QObject
 {
@@ -43,7 +46,10 @@ public:
                               QList<int> *unclear = nullptr);
 
     // ---- the key page's bookkeeping ----
-    explicit MacroSlots(myQQuickView *view);
+    // Reads the profiles of `files`, stores bindings through `macros`; `strings` and
+    // `warn` word and show the notices.
+    MacroSlots(const ProfileFiles *files, MacroLibrary *macros, const Localisation *strings, Warn warn,
+               QObject *parent = nullptr);
 
     // Slots named by the ten profiles, the current one as the page holds it (`matrix`).
     QSet<int> namedEverywhere(const QVariantList &matrix) const;
@@ -58,6 +64,9 @@ public:
     void noticeCollisions();
 
 private:
-    myQQuickView *view;
+    const ProfileFiles *files;
+    MacroLibrary *macros;
+    const Localisation *strings;
+    Warn warn;
     bool noticed = false;
 };

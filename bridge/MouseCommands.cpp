@@ -2,7 +2,6 @@
 // Mouse commands from setting values (see MouseCommands.h). Only bytes and the link here:
 // no profile, no view, no dialog.
 #include "MouseCommands.h"
-#include "DiskLayout.h"
 #include "DeviceBytes.h"
 #include "Hid_Thread.h"
 #include "MacroBlock.h"
@@ -163,8 +162,10 @@ bool sendMacro(Hid_Thread *link, uchar macroId, const QString &name, int family,
         qDebug() << "ui_13H_SetMacroKey: refused macro name" << name;
         return false;
     }
+    // One read of the file gives the steps and the play count.
+    const MacroLibrary::Stored macro = MacroLibrary::read(name);
     QVector<MacroBlock::Event> events;
-    const QList<uchar> coded = MacroLibrary::encode(MacroLibrary::stepsOf(name), family, &events);
+    const QList<uchar> coded = MacroLibrary::encode(macro.steps, family, &events);
     bool cut = false;
     // Cut at an event, never inside one, and never leaving a key held; the file stays.
     QList<uchar> block = MacroBlock::fit(coded, events, MacroBytes, &cut);
@@ -174,7 +175,7 @@ bool sendMacro(Hid_Thread *link, uchar macroId, const QString &name, int family,
     while (block.size() < 2)   // the coder always writes the play count; keep room for it
         block.append(0);
 
-    const uint repeat = QSettings(path, QSettings::IniFormat).value(DiskLayout::Key::kMacroRepeat, 1).toUInt();
+    const uint repeat = macro.repeat;
     block[0] = uchar((repeat >> 8) & 0xFF);
     block[1] = uchar(repeat & 0xFF);
 

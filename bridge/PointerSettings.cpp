@@ -5,7 +5,6 @@
 #include "DiskLayout.h"
 #include "PointerBackend.h"
 #include "ProfileFiles.h"
-#include "myQQuickView.h"
 #include <QApplication>
 #include <QDebug>
 #include <QSettings>
@@ -16,7 +15,10 @@ constexpr uint kMaxStep = 10;
 uint clampStep(uint step) { return std::min(step, kMaxStep); }
 }
 
-PointerSettings::PointerSettings(myQQuickView *view) : QObject(view), view(view) {}
+PointerSettings::PointerSettings(const ProfileFiles *files, BackendMaker makeBackend, QObject *parent)
+    : QObject(parent), files(files), makeBackend(std::move(makeBackend))
+{
+}
 PointerSettings::~PointerSettings() = default;
 
 void PointerSettings::setBackend(std::unique_ptr<PointerBackend> b)
@@ -28,7 +30,8 @@ void PointerSettings::setBackend(std::unique_ptr<PointerBackend> b)
 PointerBackend *PointerSettings::host()
 {
     if (!backendChosen) {
-        backend = PointerBackend::createForDesktop();
+        if (makeBackend)
+            backend = makeBackend();
         backendChosen = true;
     }
     return backend.get();
@@ -47,13 +50,13 @@ int PointerSettings::hostDoubleClickMs(uint step) { return 900 - 70 * int(clampS
 
 void PointerSettings::writeStep(QLatin1String key, uint step)
 {
-    if (QSettings *p = view->files ? view->files->currentProfile() : nullptr)
+    if (QSettings *p = files ? files->currentProfile() : nullptr)
         p->setValue(key, step);
 }
 
 uint PointerSettings::readStep(QLatin1String key) const
 {
-    QSettings *p = view->files ? view->files->currentProfile() : nullptr;
+    QSettings *p = files ? files->currentProfile() : nullptr;
     return p ? p->value(key, 0).toUInt() : 0;
 }
 

@@ -3,19 +3,23 @@
 // steps, kept in the current profile and applied to the desktop and to this program.
 #pragma once
 #include <QObject>
+#include <functional>
 #include <memory>
 
-class myQQuickView;
 class PointerBackend;
+class ProfileFiles;
 
 class PointerSettings : public QObject
 {
     Q_OBJECT
 public:
-    explicit PointerSettings(myQQuickView *view);
+    using BackendMaker = std::function<std::unique_ptr<PointerBackend>()>;
+    // The steps are kept in the current profile of `files`; the host's back end is made
+    // by `makeBackend` on first use (none without it).
+    PointerSettings(const ProfileFiles *files, BackendMaker makeBackend, QObject *parent = nullptr);
     ~PointerSettings() override;
 
-    // The desktop's back end is made on first use; tests hand in a fake before that.
+    // Tests hand in a fake before the first use.
     void setBackend(std::unique_ptr<PointerBackend> backend);
 
     // Step 0..10 of the page to the host value; larger steps count as 10.
@@ -43,7 +47,8 @@ private:
     void writeStep(QLatin1String key, uint step);
     uint readStep(QLatin1String key) const;
 
-    myQQuickView *view;
+    const ProfileFiles *files;
+    BackendMaker makeBackend;
     std::unique_ptr<PointerBackend> backend;
     bool backendChosen = false;
 };

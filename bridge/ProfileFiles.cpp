@@ -3,8 +3,9 @@
 // import and reset swap one of them for a fresh object on the replaced file.
 #include "ProfileFiles.h"
 #include "DiskLayout.h"
+#include "Hid_Thread.h"
+#include "Localisation.h"
 #include "UserDialogs.h"
-#include "myQQuickView.h"
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -34,7 +35,9 @@ QVariantList listValue(const QSettings &s, const QString &key)
 
 // ---------------------------------------------------------------------------------------
 
-ProfileFiles::ProfileFiles(myQQuickView *view) : QObject(view), view(view)
+ProfileFiles::ProfileFiles(LinkSource link, QWidget *dialogParent, const Localisation *strings, Warn warn,
+                           QObject *parent)
+    : QObject(parent), link(std::move(link)), dialogParent(dialogParent), strings(strings), warn(std::move(warn))
 {
     openAll();
 }
@@ -93,7 +96,8 @@ int ProfileFiles::deviceFamily() const
 {
     if (familyOverride != kNoOverride)
         return familyOverride;
-    return view->deviceFamily();
+    Hid_Thread *hid = link ? link() : nullptr;
+    return hid ? hid->currentFamily() : -1;
 }
 
 void ProfileFiles::setFamilyOverrideForTests(int family) { familyOverride = family; }
@@ -152,13 +156,13 @@ bool ProfileFiles::getIsSkinShow() const
 QString ProfileFiles::getCustomFilePath()
 {
     const QString path = UserDialogs::getOpenFileName(
-        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::PicturesLocation), tr("Image Files(*.png)"));
+        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::PicturesLocation), tr("Image Files(*.png)"));
     if (path.isEmpty())
         return QString();
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
-        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(2)),
-                             QStringLiteral("%1%2").arg(view->messageTexts.value(3), path), QMessageBox::Ok);
+        if (warn)
+            warn(strings->shortText(2), strings->shortText(3) + path);
         return QString();
     }
     return path;
@@ -245,7 +249,7 @@ void ProfileFiles::saveProfile(int profile)
     // Offered under the name the profile menu shows ("P03.pf").
     const QString name = QStringLiteral("P%1.pf").arg(profile + 1, 2, 10, QLatin1Char('0'));
     const QString target = UserDialogs::getSaveFileName(
-        view, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name), tr("Profile(*.pf)"));
+        dialogParent, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name), tr("Profile(*.pf)"));
     if (target.isEmpty())
         return;
     // The export should hold the latest edits, not only what the event loop flushed.
@@ -265,7 +269,7 @@ void ProfileFiles::loadProfile(int profile)
     if (profile < 0 || profile >= kProfileCount)
         return;
     const QString source = UserDialogs::getOpenFileName(
-        view, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Profile(*.pf)"));
+        dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Profile(*.pf)"));
     if (source.isEmpty())
         return;
     QByteArray bytes;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Application settings and the ten profile files: keys, defaults, import, export, reset.
 #pragma once
+#include "Collaborators.h"
 #include "FileSafety.h"
 #include <QList>
 #include <QObject>
@@ -8,14 +9,17 @@
 #include <QVariantList>
 
 class QSettings;
-class myQQuickView;
-
+class QWidget;
+class Localisation;
 
 class ProfileFiles : public QObject
 {
     Q_OBJECT
 public:
-    explicit ProfileFiles(myQQuickView *view);
+    // `link` tells the device family, `dialogParent` carries the file dialogs, `strings`
+    // and `warn` word and show what went wrong. Opens (and repairs) every file.
+    ProfileFiles(LinkSource link, QWidget *dialogParent, const Localisation *strings, Warn warn,
+                 QObject *parent = nullptr);
     ~ProfileFiles() override;
 
     QSettings *apConfig() const;         // the open application settings
@@ -51,7 +55,10 @@ private:
     bool replaceProfile(int index, const QByteArray &contents);
     void openAll();
 
-    myQQuickView *view;
+    LinkSource link;
+    QWidget *dialogParent;
+    const Localisation *strings;
+    Warn warn;
     QSettings *ap = nullptr;
     QList<QSettings *> profiles;
     int current = 0;

@@ -5,7 +5,6 @@
 #include "RecoilStore.h"
 #include "DiskLayout.h"
 #include "FileSafety.h"
-#include "myQQuickView.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -40,7 +39,7 @@ static QString gameNumber(const QVariant &gameNo)
     return digits.match(game).hasMatch() ? game : QString();
 }
 
-RecoilStore::RecoilStore(myQQuickView *view) : QObject(view), view(view) {}
+RecoilStore::RecoilStore(QObject *parent) : QObject(parent) {}
 
 QString RecoilStore::gamePath(const QVariant &gameNo)
 {

@@ -6,13 +6,11 @@
 #include <QVariant>
 #include <QVariantList>
 
-class myQQuickView;
-
 class RecoilStore : public QObject
 {
     Q_OBJECT
 public:
-    explicit RecoilStore(myQQuickView *view);
+    explicit RecoilStore(QObject *parent = nullptr);
 
     static constexpr int kGuns = 12;
     static constexpr int kFields = 7;
@@ -24,7 +22,4 @@ public:
     void saveSelGundata(const QVariant &selGun, const QVariantList &gunData);
     QVariantList getGundata(const QVariant &gameNo) const;
     QVariantList getSelGundata(const QVariant &selGun) const;
-
-private:
-    myQQuickView *view;
 };

@@ -5,15 +5,19 @@
 #include "FileNotices.h"
 #include "Hid_Thread.h"
 #include "InterfaceSounds.h"
+#include "KeyCapture.h"
+#include "KeyNameTable.h"
 #include "KeyNames.h"
 #include "KeyboardSettings.h"
 #include "Localisation.h"
 #include "MacroLibrary.h"
 #include "MacroSlots.h"
 #include "MouseSettings.h"
+#include "PointerBackend.h"
 #include "PointerSettings.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
+#include "UserDialogs.h"
 #include <QDebug>
 #include <QQuickItem>
 
@@ -21,20 +25,47 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
 {
     // The macro coder looks names up in this map, so it is filled before anything else.
     buildKeyNameMap();
+    // The pages read key names and step tags from the same table as the coder.
+    KeyNameTable::registerForQml();
+    // The view builds every module and hands each what it needs; no module reaches back.
+    const LinkSource link = [this] { return hid; };
+    const Warn warn = [](const QString &title, const QString &text) {
+        UserDialogs::warning(nullptr, title, text, QMessageBox::Ok);
+    };
     sounds = new InterfaceSounds(this);
+    lang = new Localisation(&messageTexts, this);
     // Listening before the first file is opened, so start-up repairs are told too.
-    notices = new FileNotices(this);
-    files = new ProfileFiles(this);
-    macros = new MacroLibrary(this);
+    notices = new FileNotices(lang, this, link, warn, this);
+    files = new ProfileFiles(link, this, lang, warn, this);
+    macros = new MacroLibrary(files, this, this);
     recoil = new RecoilStore(this);
-    lang = new Localisation(this);
-    pointer = new PointerSettings(this);
+    pointer = new PointerSettings(files, &PointerBackend::createForDesktop, this);
     mouse = new MouseSettings(this);
     keyboard = new KeyboardSettings(this);
-    macroSlots = new MacroSlots(this);
-    allSaver = new AllSave(this);
+    macroSlots = new MacroSlots(files, macros, lang, warn, this);
+    AllSave::Parts parts;
+    parts.link = link;
+    parts.files = files;
+    parts.recoil = recoil;
+    parts.pointer = pointer;
+    parts.strings = lang;
+    parts.holdDeviceWrites = [this](bool hold) { mouse->holdDeviceWrites(hold); };
+    parts.captions = [this] {
+        QQuickItem *root = rootObject();
+        return root ? root->property("globalSetting_stringList").toStringList() : QStringList();
+    };
+    parts.warn = warn;
+    allSaver = new AllSave(std::move(parts), this);
+    capture = new KeyCapture(lang, this, warn, this);
     connect(allSaver, &AllSave::progress, this, &myQQuickView::allSaveProgress);
     connect(allSaver, &AllSave::finished, this, &myQQuickView::allSaveFinished);
+    // A bound macro edited on the macro page goes to the device slot it is bound to.
+    connect(macros, &MacroLibrary::boundMacroChanged, this, [this](int family, int slot, const QString &name) {
+        if (family == 1)
+            ui_13H_SetMacroKey(slot + 1, name);
+        else if (family == 0)
+            ui_11H_SetMacroKey(slot, name);
+    });
 }
 
 myQQuickView::~myQQuickView() = default;

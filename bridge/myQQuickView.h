@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The one object QML calls (context property "ui_View"). Slots are declared here in
-// their fixed meta-method order; each module under bridge/ implements its own group.
+// their fixed meta-method order. The view builds the modules under bridge/, hands each
+// its collaborators, and its slots only forward to them. Only the mouse and keyboard
+// settings are still handed the view itself.
 #pragma once
 #include <QQuickWidget>
 #include <QStringList>
@@ -20,6 +22,7 @@ class MouseSettings;
 class KeyboardSettings;
 class MacroSlots;
 class AllSave;
+class KeyCapture;
 
 class myQQuickView : public QQuickWidget
 {
@@ -32,9 +35,9 @@ public:
     void invokeDetectKeyboard(bool isDown, int usbCode);
     void invokeDetectMouse(bool isDown, uint code, uint x, uint y);
 
-    // Shared state the modules use.
+    // State the view hands to its modules.
     Hid_Thread *hid = nullptr;      // the main window's device link, not owned
-    QStringList messageTexts;       // msg/0..msg/5 of the chosen language
+    QStringList messageTexts;       // msg/0..msg/5 of the chosen language (Localisation fills it)
     int deviceFamily() const;       // family of the current catalogue entry, -1 without one
     uint currentEntry() const;      // curDevice of the link (1 without a link)
 
@@ -49,6 +52,7 @@ public:
     KeyboardSettings *keyboard = nullptr;
     MacroSlots *macroSlots = nullptr;
     AllSave *allSaver = nullptr;
+    KeyCapture *capture = nullptr;
 
 public slots:
     void syncFW();                                                     // 0
@@ -175,7 +179,4 @@ signals:
     // profile index it wrote.
     void allSaveProgress(int done, int total);
     void allSaveFinished(bool ok, int profile);
-
-private:
-    bool captureNoticeShown = false;   // the in-window notice, once per run
 };

@@ -2,7 +2,6 @@
 // Slots about what the mouse holds: value codes for the pages, macro slots across the
 // ten profiles, the macro memory a macro takes, and "ALL SAVE".
 #include "AllSave.h"
-#include "KeyboardSettings.h"
 #include "MacroLibrary.h"
 #include "MacroSlots.h"
 #include "MouseCommands.h"
@@ -30,13 +29,7 @@ int myQQuickView::bindMacroSlot(QVariant name, int repeat, QVariantList matrix)
 
 void myQQuickView::releaseMacroSlots(QVariantList matrix) { macroSlots->release(matrix); }
 
-QVariantList myQQuickView::macroBytesUsed(QStringList lines)
-{
-    // The keyboard's slots are larger; everything else is the mouse's.
-    const bool keyboardFamily = macros->family() == 0;
-    const QList<uchar> coded = MacroLibrary::encode(lines, keyboardFamily ? 0 : 1);
-    return {coded.size(), keyboardFamily ? KeyboardSettings::MacroBytes : MouseCommands::MacroBytes};
-}
+QVariantList myQQuickView::macroBytesUsed(QStringList lines) { return macros->bytesUsed(lines); }
 
 bool myQQuickView::beginAllSave() { return allSaver->begin(); }
 bool myQQuickView::allSave() { return allSaver->start(); }

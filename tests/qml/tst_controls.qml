@@ -12,7 +12,7 @@ ControlScene {
     KeyCodeString { id: _KeyCodeString }
 
     Slider { id: slider; x: 10; y: 10 }
-    Slider_11 { id: slider11; x: 10; y: 50 }
+    Slider { id: slider11; fillers: 11; x: 10; y: 50 }
     KeyInput_2 { id: keyInput; x: 10; y: 90 }
     Item {
         id: keyHolder

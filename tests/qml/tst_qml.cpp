@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Runner for the Qt Quick Test suites in this folder. Offscreen there is no OpenGL, so
 // the scenes are drawn with the software renderer.
+#include "KeyNameTable.h"
 #include <QDir>
 #include <QObject>
 #include <QtQuickTest>
@@ -21,6 +22,8 @@ public:
                        qPrintable(run));
             QDir::setCurrent(run);
         }
+        // The key names the scene imports, as the program registers them.
+        KeyNameTable::registerForQml();
     }
 };
 

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The key code tables: sizes, uniqueness, exact names, the native name map, and that the
-// QML component KeyCodeString holds exactly the same names as the native rows.
+// The key code tables: sizes, uniqueness, exact names, the native name map, the table QML
+// reads (codes taken as a JavaScript map takes keys, step tags the coder reads), and that
+// the QML component KeyCodeString holds exactly the same names as the native rows.
+#include "KeyNameTable.h"
 #include "KeyNames.h"
+#include "MacroLibrary.h"
+#include "MacroStepTags.h"
 #include "KeyTables.h"
 #include <QJSValue>
 #include <QQmlComponent>
@@ -28,6 +32,7 @@ class TestKeyTables : public QObject
 private slots:
     void initTestCase()
     {
+        KeyNameTable::registerForQml();
         QQmlComponent component(&engine, QUrl("qrc:/modules/qml/basic/KeyCodeString.qml"));
         keyCodeString = component.create();
         QVERIFY2(keyCodeString, qPrintable(component.errorString()));
@@ -159,6 +164,40 @@ private slots:
                 QCOMPARE(key.toInt(), int(nameRows[i].code));
             }
         }
+    }
+
+    void qmlTableTakesCodesAsAMapTakesKeys()
+    {
+        const KeyNameTable table;
+        for (const QVariant &four : {QVariant(4), QVariant(4.0), QVariant(QStringLiteral("4")), QVariant(4u)})
+            QCOMPARE(table.keyName(four), QVariant(QStringLiteral("A")));
+        for (const QVariant &odd : {QVariant(QStringLiteral("04")), QVariant(QStringLiteral("0x4")),
+                                    QVariant(QStringLiteral(" 4")), QVariant(4.5), QVariant(true), QVariant(),
+                                    QVariant(-252), QVariant(0x104), QVariant(0x32)})
+            QVERIFY2(!table.keyName(odd).isValid(), qPrintable(odd.toString()));
+        // Keyboard and mouse names stay apart both ways.
+        QVERIFY(!table.keyName(0xF0).isValid());
+        QCOMPARE(table.mouseName(0xF0), QVariant(QStringLiteral("MS-L")));
+        QVERIFY(!table.mouseName(0x04).isValid());
+        QVERIFY(!table.keyCode(QStringLiteral("MS-L")).isValid());
+        QCOMPARE(table.mouseCode(QStringLiteral("MS-B5")), QVariant(0xF4));
+        QVERIFY(!table.mouseCode(QStringLiteral("A")).isValid());
+        // A number names the key whose name is its text, as in a map.
+        QCOMPARE(table.keyCode(1), QVariant(0x1E));
+        QVERIFY(!table.keyCode(true).isValid());
+        QVERIFY(!table.keyCode(QVariant()).isValid());
+    }
+
+    // The tags the macro page writes are the ones the coder reads.
+    void stepTagsAreReadByTheCoder()
+    {
+        for (const QString &tag : {KeyNameTable::stepDown(), KeyNameTable::stepUp(), KeyNameTable::stepDelay()})
+            QCOMPARE(tag.size(), KeyNameTable::stepWidth());
+        const QStringList steps{QStringLiteral("A") + KeyNameTable::stepDown(),
+                                QStringLiteral("2000") + KeyNameTable::stepDelay(),
+                                QStringLiteral("A") + KeyNameTable::stepUp()};
+        const QList<uchar> coded = MacroLibrary::encode(steps, 1);
+        QCOMPARE(coded, QList<uchar>({0x00, 0x01, 0x01, 0x04, 0x64, 0x01, 0x81, 0x04, 0x00, 0x00}));
     }
 
     void qmlIgnoresInheritedNames()

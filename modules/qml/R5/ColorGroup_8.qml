@@ -2,6 +2,7 @@
 // Eight-colour editor shared by the colour page (lighting colours) and the sensor page
 // (DPI indicator): a grid of stage cells, a colour bar and R / G / B fields.
 import QtQuick 2.15
+import "../common/Values.js" as Values
 
 Item {
     id: colorGroup
@@ -26,8 +27,7 @@ Item {
 
     // ---- stage access ----
     function clampByte(v) {
-        var n = parseInt(v, 10)
-        return isNaN(n) ? 0 : Math.max(0, Math.min(255, n))
+        return Values.clampInt(v, 0, 255, 0)
     }
 
     function stageRGB(index) {

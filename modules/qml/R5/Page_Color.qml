@@ -3,6 +3,7 @@
 // eight lighting colours. Colours go to the mouse as soon as they change; the effect on apply.
 import QtQuick 2.15
 import "../common"
+import "../common/Values.js" as Values
 
 Item {
     id: pageColor
@@ -26,23 +27,18 @@ Item {
     readonly property bool colorsEnabled: lightOn && colorEffects.indexOf(effectByte) >= 0
 
     // ---- pure helpers ----
-    function toInt(v, fallback) {
-        var n = parseInt(v, 10)
-        return isNaN(n) ? fallback : n
-    }
-
     function clampStep(v, fallback) {
-        return Math.max(0, Math.min(7, toInt(v, fallback)))
+        return Values.clampInt(v, 0, 7, fallback)
     }
 
     function effectIndexFrom(v) {
-        var n = toInt(v, 0)
+        var n = Values.toInt(v, 0)
         return (n >= 0 && n < effectStrings.length) ? n : 0
     }
 
     // ---- functions used by the mouse view ----
     function initUI(deviceApConfig) {
-        var stages = deviceApConfig && deviceApConfig.length > 0 ? toInt(deviceApConfig[0], 8) : 8
+        var stages = deviceApConfig && deviceApConfig.length > 0 ? Values.toInt(deviceApConfig[0], 8) : 8
         colorGroup.maxStage = Math.max(1, Math.min(8, stages))
         refreshUI()
     }
@@ -67,7 +63,7 @@ Item {
     // to the triple's rule (effect index 0 reads as off).
     function storedLightOn(flag, effectEntry) {
         if (flag === undefined || flag === null)
-            return toInt(effectEntry, 0) !== 0
+            return Values.toInt(effectEntry, 0) !== 0
         return flag === true || flag === "true" || flag === 1
     }
 

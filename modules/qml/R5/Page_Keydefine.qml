@@ -3,7 +3,9 @@
 // function, media key, combination, macro, fire key, light / gun loop) by editing the
 // sixteen records of the key matrix, and sends the matrix to the mouse on "apply".
 import QtQuick 2.15
+import R5.Tables 1.0
 import "../common"
+import "../common/Values.js" as Values
 
 Item {
     id: keyPage
@@ -45,9 +47,11 @@ Item {
     readonly property var mediaUsages: [0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA,
                                         0x0183, 0x018A, 0x0192, 0x0194, 0x0221, 0x0223, 0x0224,
                                         0x0225, 0x0226, 0x0227, 0x022A]
-    // Modifiers of a combination: "×", then "KEY【 L Ctrl 】" and so on (string 142 is "KEY").
-    readonly property var modifierKeys: ["L Ctrl", "L Shift", "L Alt", "L Win", "R Ctrl", "R Shift",
-                                         "R Alt", "R Win"]
+    // Modifiers of a combination: "×", then "KEY【 L Ctrl 】" and so on (string 142 is "KEY"),
+    // named by the key table (usages E0H-E7H).
+    readonly property var modifierKeys: [0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7].map(function(usage) {
+        return KeyNameTable.keyName(usage)
+    })
     readonly property var gunLoopStrings: [132, 133, 134]
     readonly property var placeholderKeys: ["KEY １", "KEY ２", "KEY ３", "KEY ４", "KEY ５",
                                             "KEY ６", "KEY ７", "KEY ８", "KEY ９"]
@@ -160,11 +164,6 @@ Item {
         return ids
     }
 
-    function toInt(v, fallback) {
-        var n = parseInt(v, 10)
-        return isNaN(n) ? fallback : n
-    }
-
     function record(keyId) {
         return _Model_KeyDefine_R5.record(keyId)
     }
@@ -229,7 +228,7 @@ Item {
     }
 
     function repeatCount() {
-        return Math.max(0, Math.min(65535, toInt(_input_repeat.text, 1)))
+        return Values.clampInt(_input_repeat.text, 0, 65535, 1)
     }
 
     function setMacro() {
@@ -261,7 +260,7 @@ Item {
 
     // ---- fire key ----
     function fireCount() {
-        return Math.max(0, Math.min(255, toInt(_input_fireCount.text, 10)))
+        return Values.clampInt(_input_fireCount.text, 0, 255, 10)
     }
 
     // Runs when the count field loses focus; the field also loses it when another
@@ -375,9 +374,9 @@ Item {
             var repeat = 1
             for (var i = 0; i < macroModel.count; ++i) {
                 var cfg = ui_View.loadMacroIniConfig(macroModel.get(i).textX)
-                if (cfg && cfg.length >= 2 && toInt(cfg[0], -1) === b2 - 1) {
+                if (cfg && cfg.length >= 2 && Values.toInt(cfg[0], -1) === b2 - 1) {
                     found = i
-                    repeat = toInt(cfg[1], 1)
+                    repeat = Values.toInt(cfg[1], 1)
                     break
                 }
             }

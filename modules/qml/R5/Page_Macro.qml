@@ -3,6 +3,7 @@
 // chosen macro, recorded live from captured keys or edited by hand. Every change of the
 // steps is saved to the macro file at once.
 import QtQuick 2.15
+import R5.Tables 1.0
 import "../common"
 
 Item {
@@ -19,9 +20,10 @@ Item {
     property bool isUnlimitedCopy: false
     property int delayValue: 1000
 
-    readonly property string cmdDown: "    [Down]"
-    readonly property string cmdUp: "      [Up]"
-    readonly property string cmdDelay: "   [Delay]"
+    // Step tags of the macro files, from the coder's own table.
+    readonly property string cmdDown: KeyNameTable.stepDown
+    readonly property string cmdUp: KeyNameTable.stepUp
+    readonly property string cmdDelay: KeyNameTable.stepDelay
     readonly property int curFile: _fileList.lvItems.currentIndex
     readonly property int curAction: _actionList.lvItems.currentIndex
     readonly property bool hasFile: curFile >= 0 && curFile < fileModel.count
@@ -87,7 +89,7 @@ Item {
         loadingSteps = true
         for (var i = 0; lines && i < lines.length; ++i) {
             var line = String(lines[i])
-            actionModel.append({ textX: line.slice(0, -10), textR: line.slice(-10) })
+            actionModel.append({ textX: line.slice(0, -KeyNameTable.stepWidth), textR: line.slice(-KeyNameTable.stepWidth) })
         }
         loadingSteps = false
         refreshMemoryUse()
@@ -224,7 +226,7 @@ Item {
         var line = scrapbook
         if (!isUnlimitedCopy)
             scrapbook = ""
-        insertLines([[line.slice(0, -10), line.slice(-10)]])
+        insertLines([[line.slice(0, -KeyNameTable.stepWidth), line.slice(-KeyNameTable.stepWidth)]])
     }
 
     // ---- recording ----

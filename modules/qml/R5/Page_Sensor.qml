@@ -3,6 +3,7 @@
 // report rate, the current stage and three pointer settings of the host (sent on apply).
 import QtQuick 2.15
 import "../common"
+import "../common/Values.js" as Values
 
 Item {
     id: pageSensor
@@ -22,11 +23,6 @@ Item {
     readonly property var rateCaptions: ["125 Hz", "250 Hz", "500 Hz", "1000 Hz"]
 
     // ---- pure helpers ----
-    function toInt(v, fallback) {
-        var n = parseInt(v, 10)
-        return isNaN(n) ? fallback : n
-    }
-
     // Device codes of the eight stage values, as the bridge codes them.
     function dpiCodes(values) {
         return ui_View.dpiCodes(values)
@@ -34,7 +30,7 @@ Item {
 
     // Report-rate list index of a device byte (0x08 125 Hz ... 0x01 1000 Hz).
     function rateIndex(rate) {
-        return Math.min(Math.max(4 - _KeyCodeString.logByte(toInt(rate, 0)), 0), 3)
+        return Math.min(Math.max(4 - _KeyCodeString.logByte(Values.toInt(rate, 0)), 0), 3)
     }
 
     function rateByte(index) {
@@ -42,17 +38,17 @@ Item {
     }
 
     function stageCell(stage) {
-        return Math.min(Math.max(toInt(stage, 1) - 1, 0), 7)
+        return Math.min(Math.max(Values.toInt(stage, 1) - 1, 0), 7)
     }
 
     function clampStep(v, fallback) {
-        return Math.max(0, Math.min(10, toInt(v, fallback)))
+        return Values.clampInt(v, 0, 10, fallback)
     }
 
     function dpiValues() {
         var out = []
         for (var i = 0; i < 8; ++i)
-            out.push(toInt(dpiGroup.valueForIndex[i], 0))
+            out.push(Values.toInt(dpiGroup.valueForIndex[i], 0))
         return out
     }
 
@@ -88,7 +84,7 @@ Item {
         dpiMenuValues = ui_View.dpiMenuValues()
         isLogoLedWork = ui_View.chkIsLogoLedWork()
         // The device counts 1 to 8 stages; anything else is read as the full eight.
-        var stages = toInt(ui_View.ui_91H_SyncDPI(), 8)
+        var stages = Values.toInt(ui_View.ui_91H_SyncDPI(), 8)
         dpiMAXStage = (stages >= 1 && stages <= 8) ? stages : 8
 
         var rate = ui_View.ui_81H_GetReportRate()
@@ -106,7 +102,7 @@ Item {
         if (values && values.length > 0) {
             var list = []
             for (var i = 0; i < 8; ++i)
-                list.push(toInt(values[i], 0))
+                list.push(Values.toInt(values[i], 0))
             dpiGroup.valueForIndex = list
         }
         // A stored stage that is off (or beyond the stages the mouse has) shows the nearest
@@ -139,7 +135,7 @@ Item {
         doubleClickSlider.setCurIndex(clampStep(configs[3], 5))
         var list = []
         for (var i = 0; i < 8; ++i)
-            list.push(toInt(configs[4 + i], 0))
+            list.push(Values.toInt(configs[4 + i], 0))
         dpiGroup.valueForIndex = list
         dpiGroup.setCurIndex(stageCell(configs[12]))
         dpiGroup.keepCurrentSelectable()
@@ -193,9 +189,10 @@ Item {
         y: 50
         text: globalSetting_stringList[101]
     }
-    Slider_11 {
+    Slider {
         id: cursorSlider
         objectName: "cursorSlider"
+        fillers: 11
         x: 45
         y: 68
         currentIndex: 5
@@ -206,9 +203,10 @@ Item {
         y: 105
         text: globalSetting_stringList[102]
     }
-    Slider_11 {
+    Slider {
         id: linesSlider
         objectName: "linesSlider"
+        fillers: 11
         x: 45
         y: 123
         currentIndex: 2
@@ -219,9 +217,10 @@ Item {
         y: 160
         text: globalSetting_stringList[103]
     }
-    Slider_11 {
+    Slider {
         id: doubleClickSlider
         objectName: "doubleClickSlider"
+        fillers: 11
         x: 45
         y: 178
         currentIndex: 5

@@ -3,6 +3,7 @@
 // fire time and fire period of three fire keys. Apply stores them and sends the chosen gun.
 import QtQuick 2.15
 import "../common"
+import "../common/Values.js" as Values
 
 Item {
     id: pagePressGun
@@ -32,14 +33,9 @@ Item {
     readonly property var fields: ["textX", "index", "xOffset", "yOffset", "times", "isEnable", "cursorBack"]
 
     // ---- pure helpers ----
-    function toInt(v, fallback) {
-        var n = parseInt(v, 10)
-        return isNaN(n) ? fallback : n
-    }
-
     // With cursor return on, times is limited so that times x Y stays within 127.
     function timesLimit(y) {
-        y = toInt(y, 0)
+        y = Values.toInt(y, 0)
         return y > 0 ? Math.floor(127 / y) : 127
     }
 
@@ -67,7 +63,7 @@ Item {
             return rec
         rec.textX = values[7 * i] === undefined || values[7 * i] === null ? "" : String(values[7 * i])
         for (var f = 1; f < 7; ++f)
-            rec[fields[f]] = toInt(values[7 * i + f], rec[fields[f]])
+            rec[fields[f]] = Values.toInt(values[7 * i + f], rec[fields[f]])
         return rec
     }
 
@@ -123,12 +119,12 @@ Item {
         selectIndex = i
         var list = ui_View.getSelGundata(i)
         if (list && list.length >= 4) {
-            var game = toInt(list[0], 0)
-            var gun = toInt(list[1], 0)
+            var game = Values.toInt(list[0], 0)
+            var gun = Values.toInt(list[1], 0)
             gameList.setCurIndex(game >= 0 && game < 3 ? game : 0)
             gunNo = gun >= 0 && gun < 12 ? gun : 0
-            fireTimeInput.inputValue = Math.max(0, Math.min(255, toInt(list[2], 0)))
-            firePeriodInput.inputValue = Math.max(10, Math.min(100, toInt(list[3], 10)))
+            fireTimeInput.inputValue = Values.clampInt(list[2], 0, 255, 0)
+            firePeriodInput.inputValue = Values.clampInt(list[3], 10, 100, 10)
         }
         update()
     }
@@ -170,14 +166,14 @@ Item {
         dropFocus()
         for (var game = 0; game < 3; ++game)
             ui_View.saveGundata(game, gunValues(gunModels[game]))
-        var fireTime = toInt(fireTimeInput.inputValue, 0)
-        var firePeriod = toInt(firePeriodInput.inputValue, 10)
+        var fireTime = Values.toInt(fireTimeInput.inputValue, 0)
+        var firePeriod = Values.toInt(firePeriodInput.inputValue, 10)
         ui_View.saveSelGundata(selectIndex, [gameNo, gunNo, fireTime, firePeriod])
         resetKeyMatrix()
         var game0 = gameNo >= 0 && gameNo < 3 ? gameNo : 0
-        var y = valueSource === 0 ? systemY[game0][gunNo] : toInt(yInput.inputValue, 0)
+        var y = valueSource === 0 ? systemY[game0][gunNo] : Values.toInt(yInput.inputValue, 0)
         var rec = currentRecord()
-        ui_View.r5_0CH_SetPressGun(toInt(xInput.inputValue, 0), y, toInt(timesInput.inputValue, 1),
+        ui_View.r5_0CH_SetPressGun(Values.toInt(xInput.inputValue, 0), y, Values.toInt(timesInput.inputValue, 1),
                                    rec.isEnable, rec.cursorBack, selectIndex)
     }
 
@@ -354,7 +350,7 @@ Item {
         onValueChange: {
             if (!pagePressGun.ready)
                 return
-            pagePressGun.setRecord("yOffset", pagePressGun.toInt(value, 1))
+            pagePressGun.setRecord("yOffset", Values.toInt(value, 1))
             pagePressGun.cutTimes()
         }
     }
@@ -375,7 +371,7 @@ Item {
         onValueChange: {
             if (!pagePressGun.ready)
                 return
-            pagePressGun.setRecord("times", pagePressGun.toInt(value, 1))
+            pagePressGun.setRecord("times", Values.toInt(value, 1))
             pagePressGun.cutTimes()
         }
     }
@@ -395,7 +391,7 @@ Item {
         visible: false
         minValue: 0
         maxValue: 127
-        onValueChange: if (pagePressGun.ready) pagePressGun.setRecord("xOffset", pagePressGun.toInt(value, 0))
+        onValueChange: if (pagePressGun.ready) pagePressGun.setRecord("xOffset", Values.toInt(value, 0))
     }
     Checkbox {
         id: switchCheck

@@ -4,6 +4,7 @@
 // kept through "save" as one flat list (see saveApconfig for its layout).
 import QtQuick 2.15
 import "../common"
+import "../common/Values.js" as Values
 
 Item {
     id: globalSetting
@@ -83,16 +84,6 @@ Item {
     readonly property int rowShift: isSkinShow ? 0 : -11
 
     // ---- pure helpers ----
-    function toInt(v, fallback) {
-        var n = parseInt(v, 10)
-        return isNaN(n) ? fallback : n
-    }
-
-    // Stored settings come back as text: "false" must not read as true.
-    function toBool(v) {
-        return v === true || v === 1 || v === "true" || v === "1"
-    }
-
     function brightnessValue(step) {
         return 45 + step * 210 / 7
     }
@@ -300,41 +291,41 @@ Item {
         if (!list || list.length === 0)
             return
 
-        skin_No = toInt(list[1], 1)
+        skin_No = Values.toInt(list[1], 1)
         skinList.setCurIndex(skin_No - 1)
         mainIten.setSkin()
 
-        var sound = toInt(list[2], -1)
+        var sound = Values.toInt(list[2], -1)
         if (sound === 0)
             ui_View.setEnableAudio(true)
         else if (sound === 1)
             ui_View.setEnableAudio(false)
         soundList.setCurIndex(sound)
 
-        var anim = toInt(list[3], -1)
+        var anim = Values.toInt(list[3], -1)
         selectAnimation(anim)
         animList.setCurIndex(anim)
 
-        var lang = toInt(list[4], -1)
+        var lang = Values.toInt(list[4], -1)
         langList.setCurIndex(lang)
         setLanguage(lang)
 
-        isCustomBackground = toBool(list[5])
+        isCustomBackground = Values.toBool(list[5])
         bgSwitch.isOn = isCustomBackground
         setCustomBackground((list[6] === undefined || list[6] === null) ? "" : String(list[6]))
 
-        var size = toInt(list[7], -1)
+        var size = Values.toInt(list[7], -1)
         setTextSize(size)
 
         var loaded = []
         for (var i = 0; i < 7; ++i)
-            loaded.push([toInt(list[8 + 3 * i], 0), toInt(list[9 + 3 * i], 0), toInt(list[10 + 3 * i], 0)])
+            loaded.push([Values.toInt(list[8 + 3 * i], 0), Values.toInt(list[9 + 3 * i], 0), Values.toInt(list[10 + 3 * i], 0)])
         presets = loaded
-        presetIndex = toInt(list[29], 0)
+        presetIndex = Values.toInt(list[29], 0)
         if (presetIndex >= 0 && presetIndex < 7)
             setRGB(3, loaded[presetIndex][0], loaded[presetIndex][1], loaded[presetIndex][2])
 
-        setBrightness(toInt(list[30], 7))
+        setBrightness(Values.toInt(list[30], 7))
 
         if (list.length > 31 && list[31] !== undefined && String(list[31]) !== "")
             _Url = String(list[31])
