@@ -114,6 +114,10 @@ private slots:
         FilesRig::write("export.pf", "old");
         FilesRig::write("export.mc", "old");
         FilesRig::write("import.mc", "[config]\ntotal=1\n[macro]\n0=B    [Down]\n");
+        // Held open, the old file keeps its inode: a writer that replaces the file twice
+        // could otherwise be handed the freed number back and look as if it wrote in place.
+        QFile held(path);
+        QVERIFY(held.open(QIODevice::ReadOnly));
         const ino_t before = inode(path);
         QVERIFY(before != 0);
         const QString here = QDir::current().absolutePath() + "/";
