@@ -8,14 +8,29 @@
 #include "LinkState.h"
 #include "SceneBackend.h"
 #include "SingleInstance.h"
+#include "StartupMarks.h"
 #include "Widget.h"
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFontDatabase>
+#include <QQuickWidget>
+#include <QQuickWindow>
+#include <memory>
 
 QString programFolder(const QString &applicationFilePath)
 {
     return applicationFilePath.left(applicationFilePath.lastIndexOf(QLatin1Char('/')));
+}
+
+// The CJK marks that the interface texts hold, cut from the face fontconfig falls back
+// to and under its family name: Qt takes these few glyphs from here and leaves the
+// multi-megabyte collections unmapped until a CJK language or a CJK name needs them.
+static void addMarkFonts()
+{
+    const QDir fonts(QStringLiteral("./modules/fonts"));
+    for (const QString &name : fonts.entryList({QStringLiteral("*.otf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(name));
 }
 
 int runStartup(QApplication &app, const QString &folder, const StartupObserver &observer)
@@ -44,7 +59,16 @@ int runStartup(QApplication &app, const QString &folder, const StartupObserver &
         return 0;
 
     chooseSceneBackend();
+    addMarkFonts();
     auto *window = new Widget;
+    StartupMarks::mark("window and scene built");
+    if (auto *scene = window->findChild<QQuickWidget *>()) {
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = QObject::connect(scene->quickWindow(), &QQuickWindow::afterRendering, [once] {
+            StartupMarks::mark("first frame rendered");
+            QObject::disconnect(*once);
+        });
+    }
     if (observer.windowBuilt)
         observer.windowBuilt(window);
     instance.setHandler(QStringLiteral("raise"), [window](const QStringList &) {
@@ -66,10 +90,12 @@ int runStartup(QApplication &app, const QString &folder, const StartupObserver &
     InputHook::setCopyDataFilter(InputCallbacks::copyData, &app, window);
 
     window->checkDevice();
+    StartupMarks::mark("device checked");
 
     if (deviceOk) {
         window->showNormal();
         window->startUi();
+        StartupMarks::mark("window shown");
         if (demoMode)
             InputCallbacks::sendDemoNotice(window);
     }

@@ -5,6 +5,7 @@
 #include "DeviceCheckSettings.h"
 #include "DeviceWarning.h"
 #include "LinkState.h"
+#include "StartupMarks.h"
 #include "UserDialogs.h"
 #include "UserEvent.h"
 #include "Ui_Controler.h"
@@ -52,8 +53,10 @@ void Widget::customEvent(QEvent *event)
         return;
     // Another sender's QEvent::User need not be ours, so the code is only read from a UserEvent.
     const auto *userEvent = dynamic_cast<UserEvent *>(event);
-    if (userEvent && userEvent->code == UserEvent::StartUi)
+    if (userEvent && userEvent->code == UserEvent::StartUi) {
+        StartupMarks::mark("opening animation");
         controler->view->runUI();
+    }
 }
 
 void Widget::checkDevice()

@@ -1,14 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Sound player back ends: Phonon when built with it, otherwise silent; the test fake.
+// Sound player back ends: a voice of the mixer, and the test fake.
 #include "SoundPlayer.h"
-#include <QDebug>
 
-#ifdef R5_HAVE_PHONON
-#include <phonon/AudioOutput>
-#include <phonon/MediaObject>
-#include <phonon/MediaSource>
-#include <phonon/Path>
-#endif
+#include "SoundMixer.h"
 
 namespace {
 
@@ -18,55 +12,55 @@ SoundPlayer::Factory &installedFactory()
     return factory;
 }
 
-#ifdef R5_HAVE_PHONON
-// One MediaObject with its own AudioOutput in the music category. The Phonon objects are
-// made on first use: loading the media back end costs start-up time before the first
-// frame, and a player that never sounds has nothing to stop.
-class PhononSoundPlayer : public SoundPlayer
+// One voice of a mixer. The voice is taken on first use, so creating the players at
+// start costs nothing and the mixer (its thread, output and decoders) comes with the
+// first sound.
+class MixedSoundPlayer : public SoundPlayer
 {
 public:
-    using SoundPlayer::SoundPlayer;
+    MixedSoundPlayer(SoundMixer *mixer, QObject *parent) : SoundPlayer(parent), fixedMixer(mixer) {}
+    ~MixedSoundPlayer() override
+    {
+        if (voice)
+            mixer->removeVoice(voice);
+    }
 
     void clear() override
     {
-        if (media)
-            media->clear();
+        if (voice)
+            mixer->clear(voice);
     }
     void setCurrentSource(const QUrl &source) override
     {
-        ensureMedia();
-        media->setCurrentSource(Phonon::MediaSource(source));
+        ensureVoice();
+        mixer->setSource(voice, source.isLocalFile() ? source.toLocalFile() : source.toString());
     }
     void play() override
     {
-        ensureMedia();
-        media->play();
+        ensureVoice();
+        mixer->play(voice);
     }
 
 private:
-    void ensureMedia()
+    void ensureVoice()
     {
-        if (media)
+        if (voice)
             return;
-        media = new Phonon::MediaObject(this);
-        output = new Phonon::AudioOutput(Phonon::MusicCategory, this);
-        Phonon::createPath(media, output);
-        connect(media, &Phonon::MediaObject::finished, this, &SoundPlayer::finished);
+        mixer = fixedMixer ? fixedMixer : &SoundMixer::shared();
+        // Runs on the mixer's thread while this player exists (removeVoice waits for the
+        // lock); the end is announced on the player's own thread, and only if nothing
+        // changed the voice in between: a clear() or a new source is not an end.
+        voice = mixer->addVoice([this](quint64 generation) {
+            QMetaObject::invokeMethod(this, [this, generation] {
+                if (mixer->generation(voice) == generation)
+                    emit finished();
+            }, Qt::QueuedConnection);
+        });
     }
 
-    Phonon::MediaObject *media = nullptr;
-    Phonon::AudioOutput *output = nullptr;
-};
-#endif
-
-// Built without a media back end: nothing sounds and nothing ever finishes.
-class SilentSoundPlayer : public SoundPlayer
-{
-public:
-    using SoundPlayer::SoundPlayer;
-    void clear() override {}
-    void setCurrentSource(const QUrl &) override {}
-    void play() override {}
+    SoundMixer *fixedMixer;
+    SoundMixer *mixer = nullptr;
+    int voice = 0;
 };
 
 } // namespace
@@ -75,16 +69,12 @@ SoundPlayer *SoundPlayer::create(QObject *parent)
 {
     if (installedFactory())
         return installedFactory()(parent);
-#ifdef R5_HAVE_PHONON
-    return new PhononSoundPlayer(parent);
-#else
-    static bool told = false;
-    if (!told) {
-        told = true;
-        qDebug() << "Sound: built without Phonon, interface sounds are silent";
-    }
-    return new SilentSoundPlayer(parent);
-#endif
+    return new MixedSoundPlayer(nullptr, parent);
+}
+
+SoundPlayer *SoundPlayer::createMixed(SoundMixer &mixer, QObject *parent)
+{
+    return new MixedSoundPlayer(&mixer, parent);
 }
 
 void SoundPlayer::setFactory(Factory factory) { installedFactory() = std::move(factory); }

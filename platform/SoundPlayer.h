@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-// One interface-sound player (clear, source, play, finished) with a Phonon back end,
-// a silent stand-in where Phonon is missing, and a recording fake for tests.
+// One interface-sound player (clear, source, play, finished): a voice of the sound mixer,
+// or a recording fake for tests.
 #pragma once
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+
+class SoundMixer;
 
 class SoundPlayer : public QObject
 {
@@ -18,8 +20,10 @@ public:
     virtual void play() = 0;
 
     using Factory = std::function<SoundPlayer *(QObject *parent)>;
-    // A new player: the installed factory's, else Phonon (music category), else silent.
+    // A new player: the installed factory's, else a voice of the program's mixer.
     static SoundPlayer *create(QObject *parent);
+    // A player on the given mixer (which must outlive it).
+    static SoundPlayer *createMixed(SoundMixer &mixer, QObject *parent);
     // Tests install a factory (e.g. one returning FakeSoundPlayer); empty restores the default.
     static void setFactory(Factory factory);
 

@@ -8,8 +8,8 @@ PKGS=(build-essential cmake pkg-config
       qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev libqt5svg5-dev
       qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qttest qml-module-qtgraphicaleffects
       libhidapi-dev libudev-dev libx11-dev libxtst-dev libglib2.0-dev
-      libphonon4qt5-dev phonon4qt5-backend-gstreamer lame
-      xvfb xauth xdotool imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation2
+      libasound2 libmpg123-0 lame
+      xvfb xauth xdotool imagemagick fonts-noto-cjk fonts-dejavu-core fonts-liberation2 python3-fonttools
       lintian appstream desktop-file-utils)
 missing=()
 for p in "${PKGS[@]}"; do

@@ -86,7 +86,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Version)" ] || fail "Version field"
 [ -n "$(field Maintainer)" ] || fail "Maintainer field"
 depends=$(field Depends)
-for d in qml-module-qtquick2 phonon4qt5-backend-gstreamer libhidapi-hidraw0 libqt5quickwidgets5 libqt5core5a; do
+for d in qml-module-qtquick2 libasound2 libmpg123-0 libhidapi-hidraw0 libqt5quickwidgets5 libqt5core5a; do
     [[ "$depends" == *"$d"* ]] || fail "Depends lacks $d"
 done
 [[ "$(field Recommends)" == *qt5-gtk-platformtheme* ]] || fail "Recommends lacks the GTK platform theme"

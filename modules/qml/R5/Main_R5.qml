@@ -234,8 +234,10 @@ Item {
             duration: animation_speed
         }
         onStopped: {
-            _fkPage.visible = true
+            // The page is chosen before the area shows, so no other page is shown (and
+            // reads its pictures) for that instant.
             _fkPage.curID = _Menu_Func.currentIndex
+            _fkPage.visible = true
             _fkPage.tmpIndex = _Menu_Func.currentIndex
             slideIn.start()
         }

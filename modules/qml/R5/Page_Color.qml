@@ -3,12 +3,42 @@
 // eight lighting colours. Colours go to the mouse as soon as they change; the effect on apply.
 import QtQuick 2.15
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 import "../common/Values.js" as Values
 
 Item {
     id: pageColor
     width: 730
     height: 310
+
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceSlider: pictured ? SkinPictures.inherited(pageColor, "sourceSlider") : ""
+    property url sourceLine: pictured ? SkinPictures.inherited(pageColor, "sourceLine") : ""
+    property url sourceInputValue: pictured ? SkinPictures.inherited(pageColor, "sourceInputValue") : ""
+    property url sourcePaletteIndex: pictured ? SkinPictures.inherited(pageColor, "sourcePaletteIndex") : ""
+    property url sourceCHK0: pictured ? SkinPictures.inherited(pageColor, "sourceCHK0") : ""
+    property url sourceCHK1: pictured ? SkinPictures.inherited(pageColor, "sourceCHK1") : ""
+    property url sourcePalette: pictured ? SkinPictures.inherited(pageColor, "sourcePalette") : ""
+    property url sourceReset0: pictured ? SkinPictures.inherited(pageColor, "sourceReset0") : ""
+    property url sourceReset1: pictured ? SkinPictures.inherited(pageColor, "sourceReset1") : ""
+    property url sourceApply0: pictured ? SkinPictures.inherited(pageColor, "sourceApply0") : ""
+    property url sourceApply1: pictured ? SkinPictures.inherited(pageColor, "sourceApply1") : ""
+    property url sourceFram2btn: pictured ? SkinPictures.inherited(pageColor, "sourceFram2btn") : ""
+    property url sourceSliderFiller0: pictured ? SkinPictures.inherited(pageColor, "sourceSliderFiller0") : ""
+    property url sourceSliderFiller1: pictured ? SkinPictures.inherited(pageColor, "sourceSliderFiller1") : ""
+    property url sourceBtnGroup_8_BASE: pictured ? SkinPictures.inherited(pageColor, "sourceBtnGroup_8_BASE") : ""
+    property url sourceBtnGroup2_FILLER_0: pictured ? SkinPictures.inherited(pageColor, "sourceBtnGroup2_FILLER_0") : ""
+    property url sourceBtnGroup2_FILLER_1: pictured ? SkinPictures.inherited(pageColor, "sourceBtnGroup2_FILLER_1") : ""
+    property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(pageColor, "sourceFnCommonBackground") : ""
+    property url sourceModel_R5_Color: pictured ? SkinPictures.inherited(pageColor, "sourceModel_R5_Color") : ""
+    property url sourceSlider_11_BASE: pictured ? SkinPictures.inherited(pageColor, "sourceSlider_11_BASE") : ""
+    property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(pageColor, "sourceSlider_11_FILLER_0") : ""
+    property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(pageColor, "sourceSlider_11_FILLER_1") : ""
 
     // Effect list: label string and effect byte (list index + 1); byte 0 is light off.
     readonly property var effectStrings: [13, 88, 14, 20, 15, 89, 90, 91, 92, 24]

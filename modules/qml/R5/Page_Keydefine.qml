@@ -5,12 +5,37 @@
 import QtQuick 2.15
 import R5.Tables 1.0
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 import "../common/Values.js" as Values
 
 Item {
     id: keyPage
     width: background.width
     height: background.height
+
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceSlider: pictured ? SkinPictures.inherited(keyPage, "sourceSlider") : ""
+    property url sourceLine: pictured ? SkinPictures.inherited(keyPage, "sourceLine") : ""
+    property url sourceFilelist: pictured ? SkinPictures.inherited(keyPage, "sourceFilelist") : ""
+    property url sourceCHK0: pictured ? SkinPictures.inherited(keyPage, "sourceCHK0") : ""
+    property url sourceCHK1: pictured ? SkinPictures.inherited(keyPage, "sourceCHK1") : ""
+    property url sourceReset0: pictured ? SkinPictures.inherited(keyPage, "sourceReset0") : ""
+    property url sourceReset1: pictured ? SkinPictures.inherited(keyPage, "sourceReset1") : ""
+    property url sourceApply0: pictured ? SkinPictures.inherited(keyPage, "sourceApply0") : ""
+    property url sourceApply1: pictured ? SkinPictures.inherited(keyPage, "sourceApply1") : ""
+    property url sourceFram2btn: pictured ? SkinPictures.inherited(keyPage, "sourceFram2btn") : ""
+    property url sourceSliderFiller0: pictured ? SkinPictures.inherited(keyPage, "sourceSliderFiller0") : ""
+    property url sourceSliderFiller1: pictured ? SkinPictures.inherited(keyPage, "sourceSliderFiller1") : ""
+    property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(keyPage, "sourceFnCommonBackground") : ""
+    property url sourceModel_R5_KeyDefine: pictured ? SkinPictures.inherited(keyPage, "sourceModel_R5_KeyDefine") : ""
+    property url sourceSlider_11_BASE: pictured ? SkinPictures.inherited(keyPage, "sourceSlider_11_BASE") : ""
+    property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(keyPage, "sourceSlider_11_FILLER_0") : ""
+    property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(keyPage, "sourceSlider_11_FILLER_1") : ""
 
     // Names of the sixteen key positions ("" where the model has no such key).
     property var productStrings: []

@@ -5,11 +5,40 @@
 import QtQuick 2.15
 import R5.Tables 1.0
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 
 Item {
     id: macroPage
     width: background.width
     height: background.height
+
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceSlider: pictured ? SkinPictures.inherited(macroPage, "sourceSlider") : ""
+    property url sourceLine: pictured ? SkinPictures.inherited(macroPage, "sourceLine") : ""
+    property url sourceAdd0: pictured ? SkinPictures.inherited(macroPage, "sourceAdd0") : ""
+    property url sourceAdd1: pictured ? SkinPictures.inherited(macroPage, "sourceAdd1") : ""
+    property url sourceDelete0: pictured ? SkinPictures.inherited(macroPage, "sourceDelete0") : ""
+    property url sourceDelete1: pictured ? SkinPictures.inherited(macroPage, "sourceDelete1") : ""
+    property url sourceRecord0: pictured ? SkinPictures.inherited(macroPage, "sourceRecord0") : ""
+    property url sourceRecord1: pictured ? SkinPictures.inherited(macroPage, "sourceRecord1") : ""
+    property url sourceStop0: pictured ? SkinPictures.inherited(macroPage, "sourceStop0") : ""
+    property url sourceStop1: pictured ? SkinPictures.inherited(macroPage, "sourceStop1") : ""
+    property url sourceSolidDelete0: pictured ? SkinPictures.inherited(macroPage, "sourceSolidDelete0") : ""
+    property url sourceSolidDelete1: pictured ? SkinPictures.inherited(macroPage, "sourceSolidDelete1") : ""
+    property url sourceSolidCut0: pictured ? SkinPictures.inherited(macroPage, "sourceSolidCut0") : ""
+    property url sourceSolidCut1: pictured ? SkinPictures.inherited(macroPage, "sourceSolidCut1") : ""
+    property url sourceSolidPaste0: pictured ? SkinPictures.inherited(macroPage, "sourceSolidPaste0") : ""
+    property url sourceSolidPaste1: pictured ? SkinPictures.inherited(macroPage, "sourceSolidPaste1") : ""
+    property url sourceSolidCopy0: pictured ? SkinPictures.inherited(macroPage, "sourceSolidCopy0") : ""
+    property url sourceSolidCopy1: pictured ? SkinPictures.inherited(macroPage, "sourceSolidCopy1") : ""
+    property url sourceBtnFileListFrame: pictured ? SkinPictures.inherited(macroPage, "sourceBtnFileListFrame") : ""
+    property url sourceBtnFrame: pictured ? SkinPictures.inherited(macroPage, "sourceBtnFrame") : ""
+    property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(macroPage, "sourceFnCommonBackground") : ""
 
     property bool isRecordStart: false
     // Keys are being read for the recording right now (the record strip pulses meanwhile).

@@ -3,12 +3,41 @@
 // report rate, the current stage and three pointer settings of the host (sent on apply).
 import QtQuick 2.15
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 import "../common/Values.js" as Values
 
 Item {
     id: pageSensor
     width: 730
     height: 310
+
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceInputValue: pictured ? SkinPictures.inherited(pageSensor, "sourceInputValue") : ""
+    property url sourcePaletteIndex: pictured ? SkinPictures.inherited(pageSensor, "sourcePaletteIndex") : ""
+    property url sourcePalette: pictured ? SkinPictures.inherited(pageSensor, "sourcePalette") : ""
+    property url sourceReset0: pictured ? SkinPictures.inherited(pageSensor, "sourceReset0") : ""
+    property url sourceReset1: pictured ? SkinPictures.inherited(pageSensor, "sourceReset1") : ""
+    property url sourceApply0: pictured ? SkinPictures.inherited(pageSensor, "sourceApply0") : ""
+    property url sourceApply1: pictured ? SkinPictures.inherited(pageSensor, "sourceApply1") : ""
+    property url sourceFram2btn: pictured ? SkinPictures.inherited(pageSensor, "sourceFram2btn") : ""
+    property url sourceBtnGroup_4_BASE: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup_4_BASE") : ""
+    property url sourceBtnGroup_8_BASE: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup_8_BASE") : ""
+    property url sourceBtnGroup_FILLER_0: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup_FILLER_0") : ""
+    property url sourceBtnGroup_FILLER_1: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup_FILLER_1") : ""
+    property url sourceBtnGroup2_FILLER_0: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup2_FILLER_0") : ""
+    property url sourceBtnGroup2_FILLER_1: pictured ? SkinPictures.inherited(pageSensor, "sourceBtnGroup2_FILLER_1") : ""
+    property url sourceSlider_11_BASE: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider_11_BASE") : ""
+    property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider_11_FILLER_0") : ""
+    property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider_11_FILLER_1") : ""
+    property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(pageSensor, "sourceFnCommonBackground") : ""
+    property url sourceSlider: pictured ? SkinPictures.inherited(pageSensor, "sourceSlider") : ""
+    property url sourceSliderFiller0: pictured ? SkinPictures.inherited(pageSensor, "sourceSliderFiller0") : ""
+    property url sourceSliderFiller1: pictured ? SkinPictures.inherited(pageSensor, "sourceSliderFiller1") : ""
     // Above the other pages while the DPI value menu is open.
     z: dpiGroup.z > 0 ? 1 : 0
 

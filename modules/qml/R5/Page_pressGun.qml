@@ -3,12 +3,31 @@
 // fire time and fire period of three fire keys. Apply stores them and sends the chosen gun.
 import QtQuick 2.15
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 import "../common/Values.js" as Values
 
 Item {
     id: pagePressGun
     width: 730
     height: 310
+
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceSlider: pictured ? SkinPictures.inherited(pagePressGun, "sourceSlider") : ""
+    property url sourceLine: pictured ? SkinPictures.inherited(pagePressGun, "sourceLine") : ""
+    property url sourceCHK0: pictured ? SkinPictures.inherited(pagePressGun, "sourceCHK0") : ""
+    property url sourceCHK1: pictured ? SkinPictures.inherited(pagePressGun, "sourceCHK1") : ""
+    property url sourceFram2btn: pictured ? SkinPictures.inherited(pagePressGun, "sourceFram2btn") : ""
+    property url sourceFnCommonBackground: pictured ? SkinPictures.inherited(pagePressGun, "sourceFnCommonBackground") : ""
+    property url sourcegunlist: pictured ? SkinPictures.inherited(pagePressGun, "sourcegunlist") : ""
+    property url sourceApply_gun0: pictured ? SkinPictures.inherited(pagePressGun, "sourceApply_gun0") : ""
+    property url sourceApply_gun1: pictured ? SkinPictures.inherited(pagePressGun, "sourceApply_gun1") : ""
+    property url sourcegunFrame: pictured ? SkinPictures.inherited(pagePressGun, "sourcegunFrame") : ""
+    property url sourcegunFrame_S: pictured ? SkinPictures.inherited(pagePressGun, "sourcegunFrame_S") : ""
 
     // The key page sends the whole key matrix again (fire-key entries live in it).
     signal resetKeyMatrix()
@@ -40,7 +59,7 @@ Item {
     }
 
     function gunPicture(game, gun) {
-        return "file:modules/img/skin" + skin_No + "/gun/" + game + "/" + gun + ".png"
+        return pictured ? "file:modules/img/skin" + skin_No + "/gun/" + game + "/" + gun + ".png" : ""
     }
 
     function builtinRecord(game, i) {
@@ -294,7 +313,7 @@ Item {
         objectName: "tabFrame"
         x: 300
         y: separator.y - 9 - height
-        source: "file:modules/img/skin" + skin_No + "/gun/frame.png"
+        source: pagePressGun.pictured ? "file:modules/img/skin" + skin_No + "/gun/frame.png" : ""
         Repeater {
             model: 3
             Image {
@@ -302,8 +321,9 @@ Item {
                 objectName: "fireKeyTab" + index
                 x: [4, 37, 70][index]
                 y: 3
-                source: "file:modules/img/skin" + skin_No + "/gun/"
-                        + (pagePressGun.selectIndex === index ? "fireKey_H.png" : "fireKey.png")
+                source: !pagePressGun.pictured ? ""
+                        : "file:modules/img/skin" + skin_No + "/gun/"
+                          + (pagePressGun.selectIndex === index ? "fireKey_H.png" : "fireKey.png")
                 Text {
                     anchors.centerIn: parent
                     text: index + 1
@@ -501,6 +521,10 @@ Item {
         columns: 4
         spacing: 0
         visible: false
+        // The twelve gun pictures are read when the grid first opens; the cells' frames
+        // come with the page, so the cells have their size and place before that.
+        property bool shownOnce: false
+        onVisibleChanged: if (visible) shownOnce = true
         Repeater {
             model: 12
             Image {
@@ -513,7 +537,7 @@ Item {
                     y: 4
                     width: 95
                     height: 57
-                    source: pagePressGun.gunPicture(pagePressGun.gameNo >= 0 && pagePressGun.gameNo < 3 ? pagePressGun.gameNo : 0,
+                    source: !gunGrid.shownOnce ? "" : pagePressGun.gunPicture(pagePressGun.gameNo >= 0 && pagePressGun.gameNo < 3 ? pagePressGun.gameNo : 0,
                                                     index)
                 }
                 MouseArea {

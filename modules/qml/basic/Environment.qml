@@ -15,6 +15,9 @@ Item {
         objectName: "background"
         anchors.fill: parent
         fillMode: Image.Stretch
+        // Read off the GUI thread while the layer is still faded out at start; later
+        // changes load at once, so a skin switch never shows a blank frame.
+        asynchronous: environment.opacity === 0
         // A custom picture that cannot be read (moved, deleted) falls back to the skin's.
         property bool customFailed: false
         source: (environment.useCustom && !customFailed) ? sourceCustomBackground
@@ -34,5 +37,6 @@ Item {
         id: frameBackground
         objectName: "frameBackground"
         source: sourceFrameBackground
+        asynchronous: environment.opacity === 0
     }
 }

@@ -4,12 +4,38 @@
 // kept through "save" as one flat list (see saveApconfig for its layout).
 import QtQuick 2.15
 import "../common"
+import "../common/SkinPictures.js" as SkinPictures
 import "../common/Values.js" as Values
 
 Item {
     id: globalSetting
     width: background.width
     height: background.height
+
+    // ---- pictures, read when the page is first shown ----
+    // These stand in for the root's skin pictures within this page and its controls
+    // (names are looked up here first), so a page not yet shown decodes none of them.
+    property bool shownOnce: false
+    readonly property bool pictured: visible || shownOnce
+    onPicturedChanged: shownOnce = true
+    property url sourceSlider: pictured ? SkinPictures.inherited(globalSetting, "sourceSlider") : ""
+    property url sourceLine: pictured ? SkinPictures.inherited(globalSetting, "sourceLine") : ""
+    property url sourceInputValue: pictured ? SkinPictures.inherited(globalSetting, "sourceInputValue") : ""
+    property url sourcePaletteIndex: pictured ? SkinPictures.inherited(globalSetting, "sourcePaletteIndex") : ""
+    property url sourceCHK0: pictured ? SkinPictures.inherited(globalSetting, "sourceCHK0") : ""
+    property url sourceCHK1: pictured ? SkinPictures.inherited(globalSetting, "sourceCHK1") : ""
+    property url sourcePalette: pictured ? SkinPictures.inherited(globalSetting, "sourcePalette") : ""
+    property url sourceReset0: pictured ? SkinPictures.inherited(globalSetting, "sourceReset0") : ""
+    property url sourceReset1: pictured ? SkinPictures.inherited(globalSetting, "sourceReset1") : ""
+    property url sourceApply0: pictured ? SkinPictures.inherited(globalSetting, "sourceApply0") : ""
+    property url sourceApply1: pictured ? SkinPictures.inherited(globalSetting, "sourceApply1") : ""
+    property url sourceFram2btn: pictured ? SkinPictures.inherited(globalSetting, "sourceFram2btn") : ""
+    property url sourceSliderFiller0: pictured ? SkinPictures.inherited(globalSetting, "sourceSliderFiller0") : ""
+    property url sourceSliderFiller1: pictured ? SkinPictures.inherited(globalSetting, "sourceSliderFiller1") : ""
+    property url sourceGlobalsettingBackground: pictured ? SkinPictures.inherited(globalSetting, "sourceGlobalsettingBackground") : ""
+    property url sourceSlider_11_BASE: pictured ? SkinPictures.inherited(globalSetting, "sourceSlider_11_BASE") : ""
+    property url sourceSlider_11_FILLER_0: pictured ? SkinPictures.inherited(globalSetting, "sourceSlider_11_FILLER_0") : ""
+    property url sourceSlider_11_FILLER_1: pictured ? SkinPictures.inherited(globalSetting, "sourceSlider_11_FILLER_1") : ""
 
     // ---- values the root publishes as the global look ----
     property int _Size: 11
