@@ -28,7 +28,7 @@ QString programFolder(const QString &applicationFilePath)
 // multi-megabyte collections unmapped until a CJK language or a CJK name needs them.
 static void addMarkFonts()
 {
-    const QDir fonts(QStringLiteral("./modules/fonts"));
+    const QDir fonts(DiskLayout::fontFolder());
     for (const QString &name : fonts.entryList({QStringLiteral("*.otf")}, QDir::Files))
         QFontDatabase::addApplicationFont(fonts.filePath(name));
 }

@@ -98,6 +98,7 @@ QString DiskLayout::languageFolder() { return current().shipped + QStringLiteral
 QString DiskLayout::languagePath(const QString &code) { return shippedPath(languageName(code)); }
 QString DiskLayout::imageFolder() { return current().shipped + QStringLiteral("/img"); }
 QString DiskLayout::mediaPath(const QString &file) { return current().shipped + QStringLiteral("/media/") + file; }
+QString DiskLayout::fontFolder() { return current().shipped + QStringLiteral("/fonts"); }
 
 // ---- keys ----
 

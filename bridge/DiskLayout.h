@@ -86,6 +86,7 @@ QString languageFolder();
 QString languagePath(const QString &code);
 QString imageFolder();
 QString mediaPath(const QString &file);   // "01.wav" ... "04.wav", "00.mp3"
+QString fontFolder();   // the interface's own font cuts
 
 // ---- sections and keys ----
 namespace Key {
