@@ -14,6 +14,7 @@
 namespace {
 const QString kLockName = QStringLiteral("r5config.lock");
 constexpr int kMaxLine = 4096;   // a command line longer than this is not one
+constexpr qint64 kPatienceMs = 10000;   // for a copy that answers nothing, or a subcommand to end
 }
 
 SingleInstance::SingleInstance(const QString &settingsFolder, QObject *parent)
@@ -43,22 +44,21 @@ SingleInstance::Claim SingleInstance::claim()
     lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + kLockName);
     // Held for the whole run: only a holder that no longer runs makes it stale.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        const QString name = serverName(folder);
-        QLocalServer::removeServer(name);   // left behind by a copy that crashed
-        server.setSocketOptions(QLocalServer::UserAccessOption);
-        if (!server.listen(name))
-            qDebug().noquote() << "Command socket not available:" << server.errorString();
-        return Claim::First;
-    }
+    if (lock->tryLock(0))
+        return listenFirst();
     if (lock->error() != QLockFile::LockFailedError) {
         qDebug().noquote() << "No lock in" << folder << "- a second copy would not be noticed";
         lock.reset();
         return Claim::Unguarded;
     }
     // The running copy may still be starting: its socket follows the lock at once, but
-    // give it a few tries before giving up.
-    for (int attempt = 0; attempt < 5; ++attempt) {
+    // give it a few tries before giving up. A subcommand holds the lock without a socket
+    // for a moment; once it lets go, this copy runs.
+    QElapsedTimer clock;
+    clock.start();
+    for (int attempt = 0; attempt < 5 || clock.elapsed() < kPatienceMs; ++attempt) {
+        if (lock->tryLock(0))
+            return listenFirst();
         const QString reply = send(folder, QStringLiteral("raise"));
         if (reply.startsWith(QLatin1String("ok")))
             break;
@@ -67,6 +67,28 @@ SingleInstance::Claim SingleInstance::claim()
     qDebug().noquote() << "Another copy is running with the settings in" << folder;
     lock.reset();
     return Claim::Forwarded;
+}
+
+SingleInstance::Claim SingleInstance::listenFirst()
+{
+    const QString name = serverName(folder);
+    QLocalServer::removeServer(name);   // left behind by a copy that crashed
+    server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server.listen(name))
+        qDebug().noquote() << "Command socket not available:" << server.errorString();
+    return Claim::First;
+}
+
+SingleInstance::Claim SingleInstance::holdQuietly()
+{
+    QDir().mkpath(folder);
+    lock = std::make_unique<QLockFile>(folder + QLatin1Char('/') + kLockName);
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return Claim::First;
+    const bool held = lock->error() == QLockFile::LockFailedError;
+    lock.reset();
+    return held ? Claim::Forwarded : Claim::Unguarded;
 }
 
 void SingleInstance::setHandler(const QString &command, Handler handler) { handlers.insert(command, std::move(handler)); }

@@ -29,6 +29,9 @@ public:
         Unguarded,   // the folder cannot hold a lock (read-only): run without the guard
     };
     Claim claim();
+    // For a short run that must not overlap a window (a subcommand): takes the lock but
+    // serves no commands. Forwarded means another copy holds it; nothing was sent to it.
+    Claim holdQuietly();
 
     // Commands are words; further words on the line are the arguments.
     void setHandler(const QString &command, Handler handler);
@@ -40,6 +43,7 @@ public:
     static QString send(const QString &settingsFolder, const QString &commandLine, int timeoutMs = 3000);
 
 private:
+    Claim listenFirst();
     void onConnection();
     void onReadable(QLocalSocket *socket);
 

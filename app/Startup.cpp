@@ -3,6 +3,7 @@
 #include "Startup.h"
 #include "DiskLayout.h"
 #include "BrokenPipes.h"
+#include "Handoff.h"
 #include "InputCallbacks.h"
 #include "InputHook.h"
 #include "LinkState.h"
@@ -23,6 +24,18 @@ QString programFolder(const QString &applicationFilePath)
     return applicationFilePath.left(applicationFilePath.lastIndexOf(QLatin1Char('/')));
 }
 
+QString settingsFolder() { return DiskLayout::settingsFolder(); }
+
+LayoutScope::LayoutScope(const QString &programFolder)
+    : before(DiskLayout::folders()), now(DiskLayout::decide(programFolder))
+{
+    DiskLayout::use(now);
+    if (!QDir::setCurrent(now.dataRoot))
+        qDebug().noquote() << "No shipped data in" << now.dataRoot;
+}
+
+LayoutScope::~LayoutScope() { DiskLayout::use(before); }
+
 // The CJK marks that the interface texts hold, cut from the face fontconfig falls back
 // to and under its family name: Qt takes these few glyphs from here and leaves the
 // multi-megabyte collections unmapped until a CJK language or a CJK name needs them.
@@ -36,25 +49,15 @@ static void addMarkFonts()
 int runStartup(QApplication &app, const QString &folder, const StartupObserver &observer)
 {
     BrokenPipes::survive();
-    // Where the files live is decided once, from the program's folder; the layout of
-    // whoever called (a test program) comes back when the run ends.
-    const DiskLayout::Folders before = DiskLayout::folders();
-    const DiskLayout::Folders layout = DiskLayout::decide(folder);
-    DiskLayout::use(layout);
-    struct Restore {
-        DiskLayout::Folders folders;
-        ~Restore() { DiskLayout::use(folders); }
-    } restore{before};
-    // The scene names its pictures relative to the folder that holds the shipped modules/:
-    // the program's own folder, or the shipped data folder once installed.
-    if (!QDir::setCurrent(layout.dataRoot))
-        qDebug().noquote() << "No shipped data in" << layout.dataRoot;
+    // Where the files live is decided once, from the program's folder.
+    const LayoutScope scope(folder);
+    const DiskLayout::Folders &layout = scope.folders();
     if (layout.mode == DiskLayout::Mode::Installed)
         qDebug().noquote() << "Settings in" << layout.settings << "- macros in" << layout.macros;
 
     // A second copy would write the same files and talk to the same mouse: it brings
     // the first one's window to the front and ends before touching either.
-    SingleInstance instance(DiskLayout::settingsFolder());
+    SingleInstance instance(settingsFolder());
     if (instance.claim() == SingleInstance::Claim::Forwarded)
         return 0;
 
@@ -82,6 +85,8 @@ int runStartup(QApplication &app, const QString &folder, const StartupObserver &
         }
         return QStringLiteral("ok");
     });
+    // Subcommands started while the window runs are carried out here, on its pages.
+    Cli::installWindowCommands(instance, window);
 
     // Capture and the notice filter are in place before the first check can show a box.
     InputHook hook;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Main window construction, the start event, and the device check.
 #include "Widget.h"
-#include "DeviceCatalogue.h"
+#include "DeviceCheck.h"
 #include "DeviceCheckSettings.h"
 #include "DeviceWarning.h"
 #include "LinkState.h"
@@ -71,11 +71,7 @@ void Widget::checkDevice()
 
     // The link knows bytes only: the settings are read here and the outcome shown here.
     const DeviceCheckSettings settings = DeviceCheckSettings::read();
-    bool isEncode = false;
-    hid.scanDevices(readCatalogue(&isEncode, settings.productNames));
-    encodeOn = isEncode;
-    const uint index = hid.currentDevice();
-    const HandshakeOutcome outcome = hid.swichCurDevice(index, settings.codeText(index));
+    const HandshakeOutcome outcome = ::checkDevice(hid, settings);
     if (outcome.verdict == HandshakeOutcome::Rejected) {
         QPointer<Widget> self = this;
         warnAndClose(outcome, settings.languageCode);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Entry point: the application object, then the start-up sequence from the program's
-// own folder; the same file builds the real-device and the simulated-mouse program.
+// Entry point: a subcommand runs without a window (no display, no QML); otherwise the
+// application object, then the start-up sequence from the program's own folder. The
+// same file builds the real-device and the simulated-mouse program.
 #include "BrokenPipes.h"
+#include "CommandLine.h"
 #include "SceneBackend.h"
 #include "Startup.h"
 #include "StartupMarks.h"
@@ -18,6 +20,10 @@ int main(int argc, char *argv[])
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     mallopt(M_ARENA_MAX, 2);
     BrokenPipes::survive();
+    if (Cli::wanted(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return Cli::run(programFolder(QCoreApplication::applicationFilePath()), app.arguments().mid(1));
+    }
     chooseRasterRendering();
     QApplication app(argc, argv);
     StartupMarks::mark("application object");

@@ -99,6 +99,7 @@ constexpr QLatin1String kAppTotal("common/total");
 QString appEntry(int index);   // "common/<index>": the settings page's vector
 QString secrecyCode(int entry);
 constexpr QLatin1String kColorMaxStage("R5/colorMaxStage");
+constexpr QLatin1String kCurrentProfile("R5/currentProfile");   // number 1-10 of the profile last made current
 
 // Profiles (p1.bin ... p10.bin, pD.bin). A file holding none of these groups is no profile.
 QStringList profileGroups();

@@ -240,13 +240,22 @@ void MacroLibrary::saveMacroIniToFile(const QString &name)
     const QString target = UserDialogs::getSaveFileName(
         dialogParent, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name + QStringLiteral(".mc")),
         tr("Macro(*.mc)"));
-    if (target.isEmpty())
-        return;
+    if (!target.isEmpty())
+        exportMacro(name, target);
+}
+
+MacroLibrary::Transfer MacroLibrary::exportMacro(const QString &name, const QString &target)
+{
+    const QString path = pathFor(name);
     QByteArray bytes;
-    if (!FileSafety::readFile(path, &bytes) || !FileSafety::replaceFile(target, bytes)) {
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !FileSafety::readFile(path, &bytes))
+        return Transfer::Unreadable;
+    if (!FileSafety::replaceFile(target, bytes)) {
         qDebug().noquote() << "saveMacroIniToFile: could not write" << target;
         FileSafety::report(target, FileSafety::Problem::Unwritable);
+        return Transfer::Unwritable;
     }
+    return Transfer::Done;
 }
 
 void MacroLibrary::loadMacroIniFromFile(const QString &name)
@@ -256,15 +265,22 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
         return;
     const QString source = UserDialogs::getOpenFileName(
         dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Macro(*.mc)"));
-    if (source.isEmpty() || !QFileInfo(path).isFile())
-        return;
+    if (!source.isEmpty())
+        importMacro(source, name);
+}
+
+MacroLibrary::Transfer MacroLibrary::importMacro(const QString &source, const QString &name)
+{
+    const QString path = pathFor(name);
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return Transfer::Unwritable;
     QByteArray bytes;
     // A file that is not a macro must not replace one; of a damaged one the sound lines count.
     const bool readable = FileSafety::readFile(source, &bytes, FileSafety::kMaxSettingsFile);
     const IniCheck::Result checked = IniCheck::check(bytes, IniCheck::Kind::Macro);
     if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, {Key::kMacroConfigGroup, Key::kMacroStepGroup})) {
         qDebug().noquote() << "loadMacroIniFromFile: not a macro file:" << source;
-        return;
+        return readable ? Transfer::NotAMacro : Transfer::Unreadable;
     }
     if (checked.damaged) {
         bytes = checked.cleaned;
@@ -283,7 +299,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
     if (!FileSafety::replaceFile(path, bytes)) {
         qDebug().noquote() << "loadMacroIniFromFile: could not write" << path;
         FileSafety::report(path, FileSafety::Problem::Unwritable);
-        return;
+        return Transfer::Unwritable;
     }
     {
         QSettings s(path, QSettings::IniFormat);
@@ -294,6 +310,7 @@ void MacroLibrary::loadMacroIniFromFile(const QString &name)
         FileSafety::save(s);
     }
     tellIfBound(name, index.toInt(), did.toInt());
+    return checked.damaged ? Transfer::Repaired : Transfer::Done;
 }
 
 // ---------------------------------------------------------------------------------------

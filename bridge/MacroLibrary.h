@@ -39,6 +39,19 @@ public:
         uint repeat = 1;
     };
     static Stored read(const QString &name);
+    // Copies a macro to a file and takes the steps of a file into a macro, without
+    // asking: the dialogs of saveMacroIniToFile and loadMacroIniFromFile end here, and so
+    // does the command line. An import keeps the macro's binding (slot, family, count)
+    // and tells listeners when the macro is bound.
+    enum class Transfer {
+        Done,
+        Repaired,      // taken in as far as the file was sound
+        Unreadable,    // the source could not be read (or the macro does not exist)
+        NotAMacro,     // read, but not a macro file: nothing changed
+        Unwritable,    // the target could not be written: nothing changed
+    };
+    static Transfer exportMacro(const QString &name, const QString &target);
+    Transfer importMacro(const QString &source, const QString &name);
     // Device family the coder works for: the connected one (0 keyboard, 1 mouse, -1 none).
     int family() const;
 

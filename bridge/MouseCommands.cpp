@@ -50,6 +50,43 @@ QVariantList dpiCodes(const QVariantList &values)
     return codes;
 }
 
+int dpiValue(uchar code)
+{
+    const int value = int(code) * 100;
+    return code != 0x80 && value > 0 && dpiMenuValues().contains(value) ? value : 0;
+}
+
+const QList<int> &reportRates()
+{
+    static const QList<int> rates{125, 250, 500, 1000};
+    return rates;
+}
+
+uchar reportRateCode(int perSecond)
+{
+    // 1000 reports a second is code 1, each halving doubles the code.
+    const int index = reportRates().indexOf(perSecond);
+    return index < 0 ? 0 : uchar(1 << (reportRates().size() - 1 - index));
+}
+
+int reportRatePerSecond(uchar code)
+{
+    for (int rate : reportRates())
+        if (reportRateCode(rate) == code)
+            return rate;
+    return 0;
+}
+
+const QStringList &lightEffectNames()
+{
+    static const QStringList names{QStringLiteral("STATIC"),        QStringLiteral("TWINKLING"),
+                                   QStringLiteral("BREATHING"),     QStringLiteral("NEON"),
+                                   QStringLiteral("WAVE"),          QStringLiteral("GLIDING"),
+                                   QStringLiteral("FINGER MOVING"), QStringLiteral("VERTICAL FLIPPING"),
+                                   QStringLiteral("YO-YO"),         QStringLiteral("SPOTLIGHT")};
+    return names;
+}
+
 QVariantList ledEffectBytes(int effectIndex, int brightnessStep, int speedStep, bool lightOn)
 {
     if (!lightOn)

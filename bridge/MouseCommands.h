@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <functional>
 
@@ -27,6 +28,16 @@ const QList<int> &dpiMenuValues();
 // Device code of each of eight stage values: hundreds of DPI for a menu value, 80H
 // (stage off) for 0 and for anything not in the menu.
 QVariantList dpiCodes(const QVariantList &values);
+// Menu value of a device DPI code: hundreds of DPI; 0 for a stage that is off (80H) or a
+// code that no menu value gives.
+int dpiValue(uchar code);
+// Report rates the sensor page offers (reports per second) and their device codes.
+const QList<int> &reportRates();
+uchar reportRateCode(int perSecond);   // 0 for a rate not offered
+int reportRatePerSecond(uchar code);   // 0 for a code no rate gives
+// Names of the colour page's effects in list order (index 0 "STATIC"); the effect byte
+// is the index + 1.
+const QStringList &lightEffectNames();
 // 0DH effect, option1 and option2 for the colour page's choices: effect list index
 // (byte = index + 1), brightness and speed steps 0-7, light on or off.
 QVariantList ledEffectBytes(int effectIndex, int brightnessStep, int speedStep, bool lightOn);

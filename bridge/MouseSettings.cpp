@@ -26,16 +26,25 @@ QVariant ledPowerIn(const QSettings &s)
 }
 }
 
-MouseSettings::MouseSettings(myQQuickView *view) : QObject(view), view(view) {}
-
-QSettings *MouseSettings::profile() const
+MouseSettings::MouseSettings(myQQuickView *view) : QObject(view), view(view)
 {
-    return view->files ? view->files->currentProfile() : nullptr;
+    parts.profile = [view] { return view->files ? view->files->currentProfile() : nullptr; };
 }
 
-Hid_Thread *MouseSettings::link() const { return view->hid; }
+MouseSettings::MouseSettings(const Parts &parts, QObject *parent) : QObject(parent), parts(parts) {}
 
-Hid_Thread *MouseSettings::writeLink() const { return holding ? nullptr : view->hid; }
+QSettings *MouseSettings::profile() const { return parts.profile ? parts.profile() : nullptr; }
+
+Hid_Thread *MouseSettings::link() const { return view ? view->hid : parts.link; }
+
+Hid_Thread *MouseSettings::writeLink() const { return holding ? nullptr : link(); }
+
+uint MouseSettings::currentEntry() const
+{
+    if (view)
+        return view->currentEntry();
+    return parts.link ? parts.link->currentDevice() : 1;
+}
 
 void MouseSettings::holdDeviceWrites(bool hold) { holding = hold; }
 
@@ -48,7 +57,7 @@ MouseCommands::Warn MouseSettings::warnBox()
 
 void MouseSettings::ui_01H_SetReportRate(uchar rate)
 {
-    if (view->currentEntry() == 1)
+    if (currentEntry() == 1)
         if (QSettings *p = profile())
             p->setValue(Key::kReportRate, int(rate));
     if (Hid_Thread *h = writeLink())
@@ -57,7 +66,7 @@ void MouseSettings::ui_01H_SetReportRate(uchar rate)
 
 QVariant MouseSettings::ui_81H_GetReportRate()
 {
-    switch (view->currentEntry()) {
+    switch (currentEntry()) {
     case 0: {
         uchar rate = 0;
         if (Hid_Thread *h = link())
@@ -75,7 +84,7 @@ QVariant MouseSettings::ui_81H_GetReportRate()
 
 void MouseSettings::ui_02H_SetCurrentProfile(int profile)
 {
-    if (!view->files || view->files->currentIndex() == profile)
+    if (!view || !view->files || view->files->currentIndex() == profile)
         return;
     // Only ten profile files exist; another index would leave every later read and
     // write without a profile.
@@ -84,7 +93,7 @@ void MouseSettings::ui_02H_SetCurrentProfile(int profile)
         return;
     }
     view->files->setCurrentIndex(profile);
-    if (view->currentEntry() == 0)
+    if (currentEntry() == 0)
         if (Hid_Thread *h = link())
             h->hid_02H_SetCurrentProfile(uchar(profile));
 }
@@ -285,7 +294,12 @@ bool MouseSettings::chkIsLogoLedWork()
     return MouseCommands::readLogoLedWorks(link(), &works) && works;
 }
 
-int MouseSettings::macroFamily() const { return view->macros ? view->macros->family() : view->deviceFamily(); }
+int MouseSettings::macroFamily() const
+{
+    if (!view)
+        return parts.link ? parts.link->currentFamily() : -1;
+    return view->macros ? view->macros->family() : view->deviceFamily();
+}
 
 bool MouseSettings::getMsgAns_FoolProofing()
 {

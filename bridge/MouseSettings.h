@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QVariant>
 #include <QVariantList>
+#include <functional>
 
 class myQQuickView;
 class Hid_Thread;
@@ -19,6 +20,15 @@ class MouseSettings : public QObject
     Q_OBJECT
 public:
     explicit MouseSettings(myQQuickView *view);
+
+    // Without a view (the command line): the current profile, the link and its current
+    // catalogue entry are handed in. The setters and getters of the sensor and colour
+    // pages work; key matrices, macros and recoil still need the view.
+    struct Parts {
+        std::function<QSettings *()> profile;
+        Hid_Thread *link = nullptr;
+    };
+    explicit MouseSettings(const Parts &parts, QObject *parent = nullptr);
 
     // Sizes of the device's buffers.
     static constexpr int MatrixBytes = MouseCommands::MatrixBytes;
@@ -72,6 +82,9 @@ private:
     int macroFamily() const;
     static MouseCommands::Warn warnBox();
 
-    myQQuickView *view;
+    uint currentEntry() const;
+
+    myQQuickView *view = nullptr;
+    Parts parts;
     bool holding = false;
 };

@@ -88,8 +88,25 @@ int ProfileFiles::currentIndex() const { return current; }
 
 void ProfileFiles::setCurrentIndex(int index)
 {
-    if (index >= 0 && index < kProfileCount)
+    if (index >= 0 && index < kProfileCount) {
         current = index;
+        storeCurrentIndex(index);
+    }
+}
+
+int ProfileFiles::storedCurrentIndex() const
+{
+    bool ok = false;
+    const int index = ap ? ap->value(Key::kCurrentProfile).toInt(&ok) - 1 : -1;
+    return ok && index >= 0 && index < kProfileCount ? index : 0;
+}
+
+void ProfileFiles::storeCurrentIndex(int index)
+{
+    if (ap && index >= 0 && index < kProfileCount && storedCurrentIndex() != index) {
+        ap->setValue(Key::kCurrentProfile, index + 1);
+        FileSafety::save(*ap);
+    }
 }
 
 int ProfileFiles::deviceFamily() const
@@ -250,18 +267,28 @@ void ProfileFiles::saveProfile(int profile)
     const QString name = QStringLiteral("P%1.pf").arg(profile + 1, 2, 10, QLatin1Char('0'));
     const QString target = UserDialogs::getSaveFileName(
         dialogParent, tr("Save File"), UserDialogs::startPath(QStandardPaths::DesktopLocation, name), tr("Profile(*.pf)"));
-    if (target.isEmpty())
-        return;
+    if (!target.isEmpty())
+        exportProfile(profile, target);
+}
+
+ProfileFiles::Transfer ProfileFiles::exportProfile(int profile, const QString &target)
+{
+    if (profile < 0 || profile >= kProfileCount)
+        return Transfer::Unreadable;
     // The export should hold the latest edits, not only what the event loop flushed.
     if (QSettings *s = profiles.value(profile))
         s->sync();
     QByteArray bytes;
     if (!FileSafety::readFile(profilePath(profile), &bytes)) {
         qDebug().noquote() << "saveProfile: could not read profile" << profile + 1;
-    } else if (!FileSafety::replaceFile(target, bytes)) {
+        return Transfer::Unreadable;
+    }
+    if (!FileSafety::replaceFile(target, bytes)) {
         qDebug().noquote() << "saveProfile: could not copy profile" << profile + 1 << "to" << target;
         FileSafety::report(target, FileSafety::Problem::Unwritable);
+        return Transfer::Unwritable;
     }
+    return Transfer::Done;
 }
 
 void ProfileFiles::loadProfile(int profile)
@@ -270,8 +297,14 @@ void ProfileFiles::loadProfile(int profile)
         return;
     const QString source = UserDialogs::getOpenFileName(
         dialogParent, tr("Open File"), UserDialogs::startPath(QStandardPaths::DesktopLocation), tr("Profile(*.pf)"));
-    if (source.isEmpty())
-        return;
+    if (!source.isEmpty())
+        importProfile(source, profile);
+}
+
+ProfileFiles::Transfer ProfileFiles::importProfile(const QString &source, int profile)
+{
+    if (profile < 0 || profile >= kProfileCount)
+        return Transfer::Unwritable;
     QByteArray bytes;
     // Only a readable settings file that holds profile keys replaces the profile, so a
     // wrong or damaged file cannot wipe it. A sound file is taken byte for byte.
@@ -279,11 +312,11 @@ void ProfileFiles::loadProfile(int profile)
     const IniCheck::Result checked = IniCheck::check(bytes, IniCheck::Kind::Profile);
     if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, kProfileGroups)) {
         qDebug().noquote() << "loadProfile: not a profile file:" << source;
-        return;
+        return readable ? Transfer::NotAProfile : Transfer::Unreadable;
     }
     if (!replaceProfile(profile, checked.damaged ? checked.cleaned : bytes)) {
         qDebug().noquote() << "loadProfile: could not write" << profilePath(profile);
-        return;
+        return Transfer::Unwritable;
     }
     if (checked.damaged) {
         // What the damaged file lost is taken from the factory profile; the file itself
@@ -292,7 +325,9 @@ void ProfileFiles::loadProfile(int profile)
         FileSafety::fillMissing(*slot, FileSafety::factoryContents(DiskLayout::profileFactoryName(), IniCheck::Kind::Profile));
         FileSafety::save(*slot);
         FileSafety::report(source, FileSafety::Problem::ImportRepaired);
+        return Transfer::Repaired;
     }
+    return Transfer::Done;
 }
 
 void ProfileFiles::resetProfile(int profile)

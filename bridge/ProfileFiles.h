@@ -34,6 +34,23 @@ public:
     static constexpr int kNoOverride = -100;
     static void setFamilyOverrideForTests(int family);
 
+    // The profile last made current by the profile menu or the command line (0-9), kept
+    // in the application settings so a later run knows which profile the mouse holds.
+    int storedCurrentIndex() const;
+    void storeCurrentIndex(int index);
+
+    // Copies and takes in profile files without asking: the dialogs of saveProfile and
+    // loadProfile end here, and so does the command line.
+    enum class Transfer {
+        Done,
+        Repaired,      // taken in as far as the file was sound
+        Unreadable,    // the source could not be read
+        NotAProfile,   // read, but not a profile: nothing changed
+        Unwritable,    // the target could not be written: nothing changed
+    };
+    Transfer exportProfile(int index, const QString &target);
+    Transfer importProfile(const QString &source, int index);
+
     static QString profilePath(int index);   // p<index+1>.bin in the settings folder
     static QString factoryProfilePath();     // the shipped pD.bin
 

@@ -37,6 +37,9 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     // Listening before the first file is opened, so start-up repairs are told too.
     notices = new FileNotices(lang, this, link, warn, this);
     files = new ProfileFiles(link, this, lang, warn, this);
+    // The window always opens on profile 1: from then on that is the current one for the
+    // command line too.
+    files->storeCurrentIndex(files->currentIndex());
     macros = new MacroLibrary(files, this, this);
     recoil = new RecoilStore(this);
     pointer = new PointerSettings(files, &PointerBackend::createForDesktop, this);

@@ -21,25 +21,6 @@ QString sendFromWorker(const QString &folder, const QString &line)
     return reply.result();
 }
 
-// The program beside its own modules/ in a folder of the test (hard link where possible).
-bool layOutProgram(const QString &folder)
-{
-    const QString run = TestSupport::runDir();
-    const QString exe = folder + "/r5config-sim";
-    if (::link(QFile::encodeName(run + "/r5config-sim").constData(), QFile::encodeName(exe).constData()) != 0
-        && !QFile::copy(run + "/r5config-sim", exe))
-        return false;
-    QDirIterator it(run + "/modules", QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = folder + "/modules" + src.mid(run.size() + 8);
-        QDir().mkpath(QFileInfo(dst).path());
-        if (!QFile::copy(src, dst))
-            return false;
-    }
-    return true;
-}
-
 // True once the copy in `folder` answers on its socket.
 bool answers(const QString &settings)
 {
@@ -93,7 +74,7 @@ private slots:
     void secondCopyBringsTheFirstForwardAndEnds()
     {
         QTemporaryDir dir;
-        QVERIFY(layOutProgram(dir.path()));
+        QVERIFY(TestSupport::layOutProgram(dir.path()));
         const QString exe = dir.path() + "/r5config-sim";
         const QString settings = dir.path() + "/modules/setting";
 

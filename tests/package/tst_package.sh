@@ -30,6 +30,8 @@ expected=(
     usr/share/icons/hicolor/scalable/apps/r5config.svg
     usr/share/doc/r5config/copyright
     usr/share/doc/r5config/changelog.gz
+    usr/share/man/man1/r5config.1.gz
+    usr/share/bash-completion/completions/r5config
     usr/share/r5config/modules/setting/apConfigD.bin
     usr/share/r5config/modules/setting/pD.bin
     usr/share/r5config/modules/i18n/lang_031000.ini
@@ -53,6 +55,25 @@ grep -q 'TAG+="uaccess"' "$dest/usr/lib/udev/rules.d/70-r5config.rules" || fail 
 [ $(grep -c 'ATTRS{idVendor}=="04d9"' "$dest/usr/lib/udev/rules.d/70-r5config.rules") -eq 2 ] || fail "udev rule is not limited to the two products"
 grep -q '^Exec=r5config$' "$dest/usr/share/applications/org.r5config.R5Config.desktop" || fail "desktop entry does not start r5config"
 grep -q '^Icon=r5config$' "$dest/usr/share/applications/org.r5config.R5Config.desktop" || fail "desktop entry names another icon"
+# The manual page is compressed without a time stamp and reads without warnings; the
+# completion loads in bash and completes the subcommands.
+gzip -t "$dest/usr/share/man/man1/r5config.1.gz" 2>/dev/null || fail "manual page is not gzip"
+if command -v man >/dev/null; then
+    warnings=$(MANWIDTH=80 man --warnings -l "$dest/usr/share/man/man1/r5config.1.gz" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "manual page warnings: $warnings"
+    MANWIDTH=80 man -l "$dest/usr/share/man/man1/r5config.1.gz" 2>/dev/null | grep -q 'EXIT STATUS' \
+        || fail "manual page does not render"
+fi
+completed=$(bash -c '
+    _init_completion() { cur=${COMP_WORDS[COMP_CWORD]}; prev=${COMP_WORDS[COMP_CWORD-1]}; words=("${COMP_WORDS[@]}"); cword=$COMP_CWORD; }
+    _filedir() { :; }
+    compopt() { :; }
+    source "$1" || exit 1
+    COMP_WORDS=(r5config li); COMP_CWORD=1; _r5config; printf "%s " "${COMPREPLY[@]}"
+    COMP_WORDS=(r5config light b); COMP_CWORD=2; _r5config; printf "%s " "${COMPREPLY[@]}"
+    COMP_WORDS=(r5config dpi 800,16); COMP_CWORD=2; _r5config; printf "%s " "${COMPREPLY[@]}"' _ \
+    "$dest/usr/share/bash-completion/completions/r5config")
+[ "$completed" = "light breathing 800,1600 " ] || fail "bash completion gave: $completed"
 [ $fails -eq 0 ] && pass "install tree"
 
 if command -v appstreamcli >/dev/null; then

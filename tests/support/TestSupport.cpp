@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <mutex>
+#include <unistd.h>
 
 // Both come from the environment (ctest, or the build's defaults for a program run on
 // its own); a wrong one stops the test at once with the folder it looked in.
@@ -19,6 +20,24 @@ QString TestSupport::sourceDir()
     if (!QFileInfo::exists(dir + QStringLiteral("/modules/setting/pD.bin")))
         qFatal("R5_SOURCE_DIR='%s' is not the source tree (no modules/setting/pD.bin there)", qPrintable(dir));
     return dir;
+}
+
+bool TestSupport::layOutProgram(const QString &folder)
+{
+    const QString run = runDir();
+    const QString exe = folder + "/r5config-sim";
+    if (::link(QFile::encodeName(run + "/r5config-sim").constData(), QFile::encodeName(exe).constData()) != 0
+        && !QFile::copy(run + "/r5config-sim", exe))
+        return false;
+    QDirIterator it(run + "/modules", QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = folder + "/modules" + src.mid(run.size() + 8);
+        QDir().mkpath(QFileInfo(dst).path());
+        if (!QFile::copy(src, dst))
+            return false;
+    }
+    return true;
 }
 
 QString TestSupport::runDir()

@@ -29,6 +29,10 @@ SecrecyCode simulatedSecrecyCode();
 QString sourceDir();
 QString runDir();
 
+// The built simulated-mouse program beside a copy of its modules/ in `folder` (a hard
+// link where possible), to be started as a process of its own.
+bool layOutProgram(const QString &folder);
+
 // Writes keys into modules/setting/apConfig.bin below `folder`.
 void writeApConfig(const QVariantMap &values, const QString &folder = QStringLiteral("."));
 
