@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Mouse button bindings (see BindingSettings.h).
 #include "BindingSettings.h"
+#include "DiskLayout.h"
 #include "DeviceBytes.h"
 #include "Hid_Thread.h"
 #include "MouseCodec.h"
@@ -8,10 +9,11 @@
 #include "RecoilStore.h"
 #include <QSettings>
 
+namespace Key = DiskLayout::Key;
+
 using namespace DeviceBytes;
 
 namespace {
-const char *const KeyPrefix = "keydefine_R5/";
 }
 
 void BindingSettings::ui_12H_SetKeyMatrix(const QVariantList &src64)
@@ -25,7 +27,7 @@ void BindingSettings::ui_12H_SetKeyMatrix(const QVariantList &src64)
             QVariantList key;
             for (int i = 0; i < MouseCodec::KeyRecordBytes; ++i)
                 key.append(element(src64, MouseCodec::KeyRecordBytes * k + i));
-            p->setValue(KeyPrefix + QString::number(k), key);
+            p->setValue(Key::mouseKey(k), key);
         }
     }
 
@@ -62,14 +64,14 @@ void BindingSettings::ui_02H_SetKeymatrix(uchar index)
 void BindingSettings::setScrollPinSwap(bool isSwap)
 {
     if (QSettings *p = profile())
-        p->setValue("keydefine_R5/scrollswap", isSwap);
+        p->setValue(Key::kScrollSwap, isSwap);
     MouseCommands::sendScrollSwap(writeLink(), isSwap);
 }
 
 bool BindingSettings::getScrollPinSwap()
 {
     QSettings *p = profile();
-    return p ? p->value("keydefine_R5/scrollswap", false).toBool() : false;
+    return p ? p->value(Key::kScrollSwap, false).toBool() : false;
 }
 
 bool BindingSettings::getMsgAns_FoolProofing()

@@ -2,6 +2,7 @@
 // Keyboard device settings: the keyboard family's slots. Same conventions as the mouse
 // settings: fixed zero-filled buffers, profile written before the device is asked.
 #include "KeyboardSettings.h"
+#include "DiskLayout.h"
 #include "DeviceBytes.h"
 #include "Hid_Thread.h"
 #include "KeyboardCodec.h"
@@ -20,7 +21,7 @@ void KeyboardSettings::syncFW()
     if (!h)
         return;
     for (int i = 0; i < SyncedPictures; ++i) {
-        const QString key = "userPicture/" + QString::number(i);
+        const QString key = DiskLayout::Key::userPicture(i);
         // Start from the stored picture: a read that fails hands the buffer back as
         // given, so the profile keeps its picture instead of zeros or the previous one.
         QByteArray buffer = fromList(p ? p->value(key, 0).toList() : QVariantList(), PictureBytes);
@@ -40,7 +41,7 @@ void KeyboardSettings::ui_08H_SetLEDType(uchar option, uchar effect, uchar speed
                                          uchar direction)
 {
     if (QSettings *p = profile())
-        p->setValue("color/ledType", QVariantList{int(effect), int(speed), int(light), int(color), int(direction)});
+        p->setValue(DiskLayout::Key::kKeyboardLedType, QVariantList{int(effect), int(speed), int(light), int(color), int(direction)});
     if (Hid_Thread *h = link())
         h->hid_08H_SetLEDType(option, effect, speed, light, color, direction);
 }
@@ -58,7 +59,7 @@ void KeyboardSettings::ui_0DH_SetKeyMatrix(const QVariantList &src512)
             QVariantList key;
             for (int i = 0; i < 4; ++i)
                 key.append(element(src512, 4 * k + i));
-            p->setValue("keydefine/" + QString::number(k), key);
+            p->setValue(DiskLayout::Key::keyboardKey(k), key);
         }
     }
     QByteArray matrix = fromList(src512, MatrixBytes);
@@ -94,7 +95,7 @@ void KeyboardSettings::ui_11H_SetMacroKey(const QVariant &macroId, const QVarian
 void KeyboardSettings::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList &src512)
 {
     if (QSettings *p = profile())
-        p->setValue("userPicture/" + QString::number(index), src512);
+        p->setValue(DiskLayout::Key::userPicture(index), src512);
     if (option == 255)   // store only
         return;
     QByteArray picture = fromList(src512, PictureBytes);
@@ -111,7 +112,7 @@ void KeyboardSettings::ui_13H_SetRecoveryData()
 void KeyboardSettings::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue)
 {
     if (QSettings *p = profile())
-        p->setValue("color/" + QString::number(index), QVariantList{int(rValue), int(gValue), int(bValue)});
+        p->setValue(DiskLayout::Key::keyboardColor(index), QVariantList{int(rValue), int(gValue), int(bValue)});
     if (Hid_Thread *h = link())
         h->hid_14H_SetColor(index, rValue, gValue, bValue);
 }
@@ -143,7 +144,7 @@ QVariantList KeyboardSettings::ui_84H_GetButtonSensitivity()
 QVariantList KeyboardSettings::ui_88H_GetLEDType()
 {
     QSettings *p = profile();
-    return p ? p->value("color/ledType", 0).toList() : QVariantList();
+    return p ? p->value(DiskLayout::Key::kKeyboardLedType, 0).toList() : QVariantList();
 }
 
 QVariant KeyboardSettings::ui_89H_GetKeyboardMode()
@@ -181,11 +182,11 @@ QVariantList KeyboardSettings::ui_91H_GetMacroKey(uchar macroId)
 QVariantList KeyboardSettings::ui_92H_GetUserPicture(uchar index)
 {
     QSettings *p = profile();
-    return p ? p->value("userPicture/" + QString::number(index), 0).toList() : QVariantList();
+    return p ? p->value(DiskLayout::Key::userPicture(index), 0).toList() : QVariantList();
 }
 
 QVariantList KeyboardSettings::ui_94H_GetColor(uchar index)
 {
     QSettings *p = profile();
-    return p ? p->value("color/" + QString::number(index), 0).toList() : QVariantList();
+    return p ? p->value(DiskLayout::Key::keyboardColor(index), 0).toList() : QVariantList();
 }

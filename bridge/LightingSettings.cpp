@@ -1,21 +1,23 @@
 // SPDX-License-Identifier: MIT
 // Mouse lighting settings (see LightingSettings.h).
 #include "LightingSettings.h"
+#include "DiskLayout.h"
 #include "DeviceBytes.h"
 #include "Hid_Thread.h"
 #include "MouseCommands.h"
 #include "ProfileFiles.h"
 #include <QSettings>
 
+namespace Key = DiskLayout::Key;
+
 using DeviceBytes::unsignedList;
 
 namespace {
-const char *const LedPowerKey = "color_R5/ledPower";
 
 // A stored on/off flag, or an invalid value when the key is missing.
 QVariant ledPowerIn(const QSettings &s)
 {
-    const QVariant v = s.value(LedPowerKey);
+    const QVariant v = s.value(Key::kLedPower);
     return v.isValid() ? QVariant(v.toBool()) : QVariant();
 }
 } // namespace
@@ -23,9 +25,9 @@ QVariant ledPowerIn(const QSettings &s)
 void LightingSettings::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, const QVariantList &configs)
 {
     if (QSettings *p = profile()) {
-        p->setValue("color_R5/ledEffect", configs);
+        p->setValue(Key::kLedEffect, configs);
         // Effect 0 is light off whatever the triple names; kept beside it, triple unchanged.
-        p->setValue(LedPowerKey, effect != 0);
+        p->setValue(Key::kLedPower, effect != 0);
     }
     if (Hid_Thread *h = writeLink())
         h->hid_0DH_SetRGBLedEffect(effect, option1, option2);
@@ -45,20 +47,20 @@ QVariant LightingSettings::getDefaultLedPowerOn()
 QVariantList LightingSettings::ui_8DH_GetRGBLedEffect()
 {
     QSettings *p = profile();
-    return p ? unsignedList(p->value("color_R5/ledEffect", 0)) : QVariantList();
+    return p ? unsignedList(p->value(Key::kLedEffect, 0)) : QVariantList();
 }
 
 void LightingSettings::ui_10H_SetLED8StageColor(uchar type, const QVariantList &src24)
 {
     if (QSettings *p = profile())
-        p->setValue("color_R5/type" + QString::number(type), src24);
+        p->setValue(Key::stageColors(type), src24);
     MouseCommands::sendStageColors(writeLink(), type, src24);
 }
 
 QVariantList LightingSettings::ui_90H_GetLED8StageColor(uchar type)
 {
     QSettings *p = profile();
-    return p ? unsignedList(p->value("color_R5/type" + QString::number(type), 0)) : QVariantList();
+    return p ? unsignedList(p->value(Key::stageColors(type), 0)) : QVariantList();
 }
 
 bool LightingSettings::chkIsLogoLedWork()

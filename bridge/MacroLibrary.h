@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Macro files under ./modules/macro/, and their step lines read as macro steps for the
-// family codecs (device/MouseCodec, device/KeyboardCodec).
+// Macro files in the macro folder of the on-disk layout (DiskLayout), and their step lines
+// read as macro steps for the family codecs (device/MouseCodec, device/KeyboardCodec).
 // It tells whoever listens when a macro bound to a device slot changes (boundMacroChanged)
 // and never sends anything itself.
 #pragma once
@@ -20,7 +20,7 @@ public:
     // `files` tells the device family; `dialogParent` carries the import and export dialogs.
     MacroLibrary(const ProfileFiles *files, QWidget *dialogParent, QObject *parent = nullptr);
 
-    // A name that stays inside ./modules/macro/: not empty, no path separator, no leading
+    // A name that stays inside the macro folder: not empty, no path separator, no leading
     // dot (so neither "." nor ".."), no control characters.
     static bool isSafeName(const QString &name);
     // The file of a macro, or an empty string when the name is not safe.

@@ -2,6 +2,7 @@
 // Macro slots across the ten profiles (see MacroSlots.h). A key record names only a slot,
 // so a slot must mean one macro in every profile.
 #include "MacroSlots.h"
+#include "DiskLayout.h"
 #include "Localisation.h"
 #include "MacroLibrary.h"
 #include "MessageTexts.h"
@@ -26,8 +27,8 @@ QMap<QString, int> MacroSlots::claims()
         if (path.isEmpty())
             continue;
         QSettings s(path, QSettings::IniFormat);
-        const int index = s.value(QStringLiteral("config/index"), -1).toInt();
-        if (s.value(QStringLiteral("config/did"), -1).toInt() == MouseFamily && index >= 0 && index < Count)
+        const int index = s.value(DiskLayout::Key::kMacroSlot, -1).toInt();
+        if (s.value(DiskLayout::Key::kMacroFamily, -1).toInt() == MouseFamily && index >= 0 && index < Count)
             result.insert(name, index);
     }
     return result;
@@ -62,7 +63,7 @@ QVariantList MacroSlots::storedMatrix(const QSettings &profile)
 {
     QVariantList matrix;
     for (int k = 0; k < MouseCodec::Keys; ++k) {
-        const QVariantList record = profile.value(QStringLiteral("keydefine_R5/%1").arg(k)).toList();
+        const QVariantList record = profile.value(DiskLayout::Key::mouseKey(k)).toList();
         for (int i = 0; i < KeyRecordBytes; ++i)
             matrix.append(intAt(record, i));
     }

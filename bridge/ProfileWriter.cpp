@@ -3,6 +3,7 @@
 // the way each page reads it back, so a later edit cannot change a run half way; then
 // each setting goes out through the command path of its page, its outcome logged.
 #include "ProfileWriter.h"
+#include "DiskLayout.h"
 #include "DeviceBytes.h"
 #include "Hid_Thread.h"
 #include "MacroSlots.h"
@@ -19,6 +20,7 @@
 using DeviceBytes::pageInt;
 using DeviceBytes::unsignedList;
 using MouseCodec::Stages;
+namespace Key = DiskLayout::Key;
 
 namespace {
 constexpr int MouseFamily = 1;
@@ -52,30 +54,29 @@ Snapshot read(const QSettings &p, RecoilStore *recoil)
 {
     Snapshot s;
     // The byte the sensor page sends for the choice it shows (1000 Hz for anything odd).
-    s.rate = MouseCodec::reportRateByte(
-        MouseCodec::reportRateIndex(p.value(QStringLiteral("sensor/reportRate_R5"), 0).toUInt() & 0xFF));
+    s.rate = MouseCodec::reportRateByte(MouseCodec::reportRateIndex(p.value(Key::kReportRate, 0).toUInt() & 0xFF));
 
-    const QVariantList dpi = p.value(QStringLiteral("sensor/dpi_R5")).toList();
+    const QVariantList dpi = p.value(Key::kDpi).toList();
     if (!dpi.isEmpty())
         for (int i = 0; i < Stages; ++i)
             s.dpi.append(pageInt(i < dpi.size() ? dpi.at(i) : QVariant(), 0));
-    const uint stage = p.value(QStringLiteral("sensor/stage_R5"), 0).toUInt() & 0xFF;
+    const uint stage = p.value(Key::kDpiStage, 0).toUInt() & 0xFF;
     s.stage = uchar(std::clamp<uint>(stage, 1, Stages));
 
-    const QVariantList type1 = unsignedList(p.value(QStringLiteral("color_R5/type1"), 0));
+    const QVariantList type1 = unsignedList(p.value(Key::stageColors(1), 0));
     if (type1.size() == MouseCodec::StageColorBytes)
         s.rgb = clampedColours(type1);
-    const QVariantList type2 = unsignedList(p.value(QStringLiteral("color_R5/type2"), 0));
+    const QVariantList type2 = unsignedList(p.value(Key::stageColors(2), 0));
     if (type2.size() == Stages)
         s.ids = type2;
-    const QVariantList type0 = unsignedList(p.value(QStringLiteral("color_R5/type0"), 0));
+    const QVariantList type0 = unsignedList(p.value(Key::stageColors(0), 0));
     if (type0.size() == MouseCodec::StageColorBytes)
         s.light = clampedColours(type0);
 
-    const QVariantList triple = unsignedList(p.value(QStringLiteral("color_R5/ledEffect"), 0));
+    const QVariantList triple = unsignedList(p.value(Key::kLedEffect, 0));
     if (triple.size() == 3) {
         const uint index = triple.at(0).toUInt();
-        const QVariant power = p.value(QStringLiteral("color_R5/ledPower"));
+        const QVariant power = p.value(Key::kLedPower);
         // Files from before the on/off flag: effect index 0 reads as light off.
         const bool on = power.isValid() ? power.toBool() : index != 0;
         s.effect = MouseCodec::ledEffectBytes(index < 10 ? int(index) : 0, int(std::min(triple.at(1).toUInt(), 7u)),
@@ -85,7 +86,7 @@ Snapshot read(const QSettings &p, RecoilStore *recoil)
     // A key the profile lacks has its factory function, as on the key page.
     const QSettings factory(ProfileFiles::factoryProfilePath(), QSettings::IniFormat);
     for (int k = 0; k < MouseCodec::Keys; ++k) {
-        const QString key = QStringLiteral("keydefine_R5/%1").arg(k);
+        const QString key = Key::mouseKey(k);
         QVariantList record = p.value(key).toList();
         if (record.size() < MouseCodec::KeyRecordBytes)
             record = factory.value(key).toList();
@@ -93,11 +94,11 @@ Snapshot read(const QSettings &p, RecoilStore *recoil)
             s.keys.append(pageInt(i < record.size() ? record.at(i) : QVariant(), 0) & 0xFF);
     }
 
-    s.hasScrollSwap = p.contains(QStringLiteral("keydefine_R5/scrollswap"));
-    s.scrollSwap = p.value(QStringLiteral("keydefine_R5/scrollswap"), false).toBool();
-    s.cursor = std::min(p.value(QStringLiteral("sensor/cursorSpeed_R5"), 0).toUInt(), 10u);
-    s.lines = std::min(p.value(QStringLiteral("sensor/verticalScrollLines_R5"), 0).toUInt(), 10u);
-    s.doubleClick = std::min(p.value(QStringLiteral("sensor/doubleClickSpeed_R5"), 0).toUInt(), 10u);
+    s.hasScrollSwap = p.contains(Key::kScrollSwap);
+    s.scrollSwap = p.value(Key::kScrollSwap, false).toBool();
+    s.cursor = std::min(p.value(Key::kCursorSpeed, 0).toUInt(), 10u);
+    s.lines = std::min(p.value(Key::kScrollLines, 0).toUInt(), 10u);
+    s.doubleClick = std::min(p.value(Key::kDoubleClickSpeed, 0).toUInt(), 10u);
     for (int slot = 0; slot < 3; ++slot)
         s.fireKeys.append(recoil ? recoil->getSelGundata(slot) : QVariantList());
     return s;

@@ -2,6 +2,7 @@
 // Mouse sensor settings (see SensorSettings.h). Writes reach the profile before the
 // device, so a missing device never loses a setting.
 #include "SensorSettings.h"
+#include "DiskLayout.h"
 #include "Hid_Thread.h"
 #include "MouseCodec.h"
 #include "MouseCommands.h"
@@ -9,11 +10,13 @@
 #include <QDebug>
 #include <QSettings>
 
+namespace Key = DiskLayout::Key;
+
 void SensorSettings::ui_01H_SetReportRate(uchar rate)
 {
     if (currentEntry() == 1)
         if (QSettings *p = profile())
-            p->setValue("sensor/reportRate_R5", int(rate));
+            p->setValue(Key::kReportRate, int(rate));
     if (Hid_Thread *h = writeLink())
         h->hid_01H_SetReportRate(rate);
 }
@@ -29,7 +32,7 @@ QVariant SensorSettings::ui_81H_GetReportRate()
     }
     case 1: {
         QSettings *p = profile();
-        return QVariant(p ? int(p->value("sensor/reportRate_R5", 0).toUInt() & 0xFF) : 0);
+        return QVariant(p ? int(p->value(Key::kReportRate, 0).toUInt() & 0xFF) : 0);
     }
     default:
         return QVariant(0);
@@ -56,7 +59,7 @@ void SensorSettings::ui_02H_SetCurrentProfile(int index)
 void SensorSettings::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
 {
     if (QSettings *p = profile())
-        p->setValue("sensor/stage_R5", int(dpiStage));
+        p->setValue(Key::kDpiStage, int(dpiStage));
     if (Hid_Thread *h = writeLink())
         h->hid_0BH_SetCurrentDPIStage(dpiStage);
 }
@@ -64,20 +67,20 @@ void SensorSettings::ui_0BH_SetCurrentDPIStage(uchar dpiStage)
 QVariant SensorSettings::ui_8BH_GetCurrentDPIStage()
 {
     QSettings *p = profile();
-    return QVariant(p ? int(p->value("sensor/stage_R5", 0).toUInt() & 0xFF) : 0);
+    return QVariant(p ? int(p->value(Key::kDpiStage, 0).toUInt() & 0xFF) : 0);
 }
 
 void SensorSettings::ui_11H_SetDPISet(uchar dpiStage, const QVariantList &src8, const QVariantList &valueForIndex)
 {
     if (QSettings *p = profile())
-        p->setValue("sensor/dpi_R5", valueForIndex);
+        p->setValue(Key::kDpi, valueForIndex);
     MouseCommands::sendDpiSet(writeLink(), dpiStage, src8);
 }
 
 QVariantList SensorSettings::ui_91H_GetDPISet()
 {
     QSettings *p = profile();
-    return p ? p->value("sensor/dpi_R5", QVariant()).toList() : QVariantList();
+    return p ? p->value(Key::kDpi, QVariant()).toList() : QVariantList();
 }
 
 uchar SensorSettings::ui_91H_SyncDPI()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // "ALL SAVE" and the profile writer against the simulated mouse: the whole sequence byte
 // for byte, outcomes learnt per command, and what the user is told when the mouse is gone.
+#include "DiskLayout.h"
 #include "MouseCodec.h"
 #include "PointerBackendFake.h"
 #include "PointerSettings.h"
@@ -64,18 +65,18 @@ class tst_devset_allsave : public QObject
         host = std::make_shared<PointerBackendFake::State>();
         rig.view->pointer->setBackend(std::make_unique<PointerBackendFake>(host));
         QSettings *p = rig.view->files->profile(0);
-        p->setValue("sensor/reportRate_R5", 4);
-        p->setValue("sensor/dpi_R5", ints({800, 1600, 0, 0, 0, 0, 0, 0}));
-        p->setValue("sensor/stage_R5", 3);
-        p->setValue("sensor/cursorSpeed_R5", 7);
-        p->setValue("sensor/verticalScrollLines_R5", 3);
-        p->setValue("sensor/doubleClickSpeed_R5", 1);
+        p->setValue(DiskLayout::Key::kReportRate, 4);
+        p->setValue(DiskLayout::Key::kDpi, ints({800, 1600, 0, 0, 0, 0, 0, 0}));
+        p->setValue(DiskLayout::Key::kDpiStage, 3);
+        p->setValue(DiskLayout::Key::kCursorSpeed, 7);
+        p->setValue(DiskLayout::Key::kScrollLines, 3);
+        p->setValue(DiskLayout::Key::kDoubleClickSpeed, 1);
         p->setValue("color_R5/ledEffect", ints({4, 5, 2}));
         p->setValue("color_R5/ledPower", true);
         p->setValue("keydefine_R5/3", ints({9, 0, 3, 0}));   // Beta, slot index 2
         p->setValue("keydefine_R5/4", ints({9, 1, 1, 0}));   // Alpha, slot index 0
         p->setValue("keydefine_R5/5", ints({8, 0, 1, 5}));   // two-gun loop
-        p->setValue("keydefine_R5/scrollswap", true);
+        p->setValue(DiskLayout::Key::kScrollSwap, true);
         p->sync();
         TestSupport::writeMacroFile("./modules/macro/Alpha.bin", {"A    [Down]", "A      [Up]"}, 0, 2, 1);
         TestSupport::writeMacroFile("./modules/macro/Beta.bin", {"B    [Down]", "B      [Up]"}, 2, 1, 1);
@@ -182,7 +183,7 @@ private slots:
         QCOMPARE(progress.last().at(1).toInt(), 11);
         QVERIFY(rig.dialogs->requests.isEmpty());
         // Nothing of the profile or the macros was touched on the way.
-        QCOMPARE(QSettings("./modules/macro/Alpha.bin", QSettings::IniFormat).value("config/index").toInt(), 0);
+        QCOMPARE(QSettings("./modules/macro/Alpha.bin", QSettings::IniFormat).value(DiskLayout::Key::kMacroSlot).toInt(), 0);
     }
 
     // With the mouse unplugged nothing reaches it: one box says so, nothing is sent and
