@@ -16,5 +16,6 @@ struct DeviceCheckSettings {
     // Read afresh on every check, so a changed file counts at the next one. The language
     // is the settings page's choice (entry 4 of the interface settings) looked up in the
     // language list, since no language file may have been loaded yet.
-    static DeviceCheckSettings read(const QString &apConfigPath = QStringLiteral("./modules/setting/apConfig.bin"));
+    // An empty path reads the application settings of the layout in use.
+    static DeviceCheckSettings read(const QString &apConfigPath = QString());
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Start-up order and tear-down of the program.
 #include "Startup.h"
+#include "DiskLayout.h"
 #include "BrokenPipes.h"
 #include "WindowContext.h"
 #include "InputCallbacks.h"
@@ -23,7 +24,7 @@
 // multi-megabyte collections unmapped until a CJK language or a CJK name needs them.
 static void addMarkFonts()
 {
-    const QDir fonts(QStringLiteral("./modules/fonts"));
+    const QDir fonts(DiskLayout::fontFolder());
     for (const QString &name : fonts.entryList({QStringLiteral("*.otf")}, QDir::Files))
         QFontDatabase::addApplicationFont(fonts.filePath(name));
 }
@@ -31,7 +32,11 @@ static void addMarkFonts()
 int runStartup(QApplication &app, const QString &folder, const StartupObserver &observer)
 {
     BrokenPipes::survive();
-    QDir::setCurrent(folder);
+    // Where the files live is decided once, from the program's folder.
+    const LayoutScope scope(folder);
+    const DiskLayout::Folders &layout = scope.folders();
+    if (layout.mode == DiskLayout::Mode::Installed)
+        qDebug().noquote() << "Settings in" << layout.settings << "- macros in" << layout.macros;
 
     // A second copy would write the same files and talk to the same mouse: it brings
     // the first one's window to the front and ends before touching either.

@@ -14,7 +14,8 @@ struct StartupObserver {
     std::function<void(Widget *)> beforeLoop;    // right before the event loop runs
 };
 
-// Makes folder the current directory, builds the window, installs the input capture,
+// Decides the on-disk layout from folder (the program's), makes the folder holding the
+// shipped data the current directory, builds the window, installs the input capture,
 // checks the device, shows the window when admitted, runs the event loop and tears
 // down in order. Returns the event loop's result.
 int runStartup(QApplication &app, const QString &folder, const StartupObserver &observer = {});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Window-control object: window set-up and the slots QML calls on "ui_Ctl".
 #include "Ui_Controler.h"
+#include "DiskLayout.h"
 #include "ProfileFiles.h"
 #include "Widget.h"
 #include "myQQuickView.h"
@@ -21,10 +22,10 @@ QUrl Ui_Controler::sceneUrl(const QString &url)
 static QString windowTitleFromSettings(myQQuickView *view)
 {
     if (QSettings *ap = view->files ? view->files->apConfig() : nullptr)
-        return ap->value(QStringLiteral("common/name")).toString();
-    QSettings ap(QStringLiteral("./modules/setting/apConfig.bin"), QSettings::IniFormat);
+        return ap->value(DiskLayout::Key::kWindowTitle).toString();
+    QSettings ap(DiskLayout::appSettingsPath(), QSettings::IniFormat);
     ap.setIniCodec("UTF-8");
-    return ap.value(QStringLiteral("common/name")).toString();
+    return ap.value(DiskLayout::Key::kWindowTitle).toString();
 }
 
 void Ui_Controler::setupUi(Widget *w)

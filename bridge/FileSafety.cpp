@@ -2,6 +2,7 @@
 // Whole-file helpers, damage repair and failed-write reports shared by every module that
 // keeps files (see FileSafety.h).
 #include "FileSafety.h"
+#include "DiskLayout.h"
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -42,16 +43,51 @@ QString keepAside(const QString &path, const QByteArray *bytes)
 
 } // namespace
 
-void FileSafety::fillMissing(QSettings &target, const QByteArray &factory)
+// Adds what defaults hold and target lacks; returns how many keys were added.
+static int addMissing(QSettings &target, const QSettings &defaults)
+{
+    int added = 0;
+    for (const QString &key : defaults.allKeys())
+        if (!key.startsWith(DiskLayout::Key::kDefaultKeyPrefix) && !target.contains(key)) {
+            target.setValue(key, defaults.value(key));
+            ++added;
+        }
+    return added;
+}
+
+// Runs use() on the factory contents read as settings; false when they cannot be.
+template<class Use>
+static bool withFactory(const QByteArray &factory, Use use)
 {
     QTemporaryFile probe(QDir::tempPath() + QStringLiteral("/r5factory-XXXXXX.ini"));
-    if (!probe.open() || probe.write(factory) != factory.size() || !probe.flush())
-        return;
+    if (factory.isEmpty() || !probe.open() || probe.write(factory) != factory.size() || !probe.flush())
+        return false;
     probe.close();
-    QSettings defaults(probe.fileName(), QSettings::IniFormat);
-    for (const QString &key : defaults.allKeys())
-        if (!key.startsWith(QLatin1String("dKey")) && !target.contains(key))
-            target.setValue(key, defaults.value(key));
+    const QSettings defaults(probe.fileName(), QSettings::IniFormat);
+    use(defaults);
+    return true;
+}
+
+void FileSafety::fillMissing(QSettings &target, const QByteArray &factory)
+{
+    withFactory(factory, [&](const QSettings &defaults) { addMissing(target, defaults); });
+}
+
+bool FileSafety::takeNewKeys(QSettings &target, const QByteArray &factory)
+{
+    bool changed = false;
+    withFactory(factory, [&](const QSettings &defaults) {
+        changed = addMissing(target, defaults) > 0;
+        // The settings page's vector is read up to its count: entries a newer release
+        // added count only once the count covers them.
+        using DiskLayout::Key::kAppTotal;
+        const int newTotal = defaults.value(kAppTotal, 0).toInt();
+        if (target.contains(kAppTotal) && target.value(kAppTotal).toInt() < newTotal) {
+            target.setValue(kAppTotal, newTotal);
+            changed = true;
+        }
+    });
+    return changed;
 }
 
 bool FileSafety::readFile(const QString &path, QByteArray *contents, qint64 maxSize)
@@ -114,13 +150,21 @@ bool FileSafety::isIniWithGroup(const QByteArray &contents, const QStringList &g
     return false;
 }
 
-QByteArray FileSafety::shippedCopy(const QString &path)
+QByteArray FileSafety::shippedCopy(const QString &name)
 {
-    const QString prefix = QStringLiteral("./modules/");
-    if (!path.startsWith(prefix))
+    if (name.isEmpty() || name.contains(QLatin1String("..")))
         return {};
-    QFile f(QStringLiteral(":/factory/") + path.mid(prefix.size()));
+    QFile f(QStringLiteral(":/factory/") + name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray FileSafety::factoryContents(const QString &name, IniCheck::Kind kind)
+{
+    QByteArray bytes;
+    if (FileSafety::readFile(DiskLayout::shippedPath(name), &bytes, kMaxSettingsFile)
+        && !IniCheck::check(bytes, kind).damaged)
+        return bytes;
+    return shippedCopy(name);
 }
 
 void FileSafety::setReporter(Reporter r) { reporter() = std::move(r); }
@@ -131,6 +175,28 @@ void FileSafety::report(const QString &path, Problem problem, const QString &kep
     qDebug().noquote() << "File" << words[int(problem)] << path;
     if (reporter())
         reporter()(path, problem, keptAs);
+}
+
+// The check of a file's bytes, with the keys the factory holds where the file must have them.
+static IniCheck::Result checkAgainst(const QByteArray &bytes, const FileSafety::Repair &repair)
+{
+    IniCheck::Result checked = IniCheck::check(bytes, repair.kind);
+    if (!checked.damaged && repair.needsFactoryKeys && !repair.factory.isEmpty()) {
+        // Shipped data that lost keys was cut short, even where each line looks whole.
+        for (const QString &key : IniCheck::check(repair.factory, repair.kind).keys)
+            if (!checked.keys.contains(key)) {
+                checked.damaged = true;
+                checked.reason = QStringLiteral("%1 is missing").arg(key);
+                break;
+            }
+    }
+    return checked;
+}
+
+bool FileSafety::isSound(const QString &path, const Repair &repair)
+{
+    QByteArray bytes;
+    return readFile(path, &bytes, kMaxSettingsFile) && !checkAgainst(bytes, repair).damaged;
 }
 
 bool FileSafety::ensureSound(const QString &path, const Repair &repair)
@@ -157,16 +223,7 @@ bool FileSafety::ensureSound(const QString &path, const Repair &repair)
             report(path, Problem::Unreadable);
             return false;
         }
-        checked = IniCheck::check(bytes, repair.kind);
-        if (!checked.damaged && repair.needsFactoryKeys && !repair.factory.isEmpty()) {
-            // Shipped data that lost keys was cut short, even where each line looks whole.
-            for (const QString &key : IniCheck::check(repair.factory, repair.kind).keys)
-                if (!checked.keys.contains(key)) {
-                    checked.damaged = true;
-                    checked.reason = QStringLiteral("%1 is missing").arg(key);
-                    break;
-                }
-        }
+        checked = checkAgainst(bytes, repair);
         if (!checked.damaged)
             return true;
         qDebug().noquote() << "Settings file" << path << "is damaged:" << checked.reason;

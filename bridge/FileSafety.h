@@ -25,9 +25,12 @@ void forgetCached(const QString &path);
 // True when contents parse as a settings file holding at least one of the given groups.
 bool isIniWithGroup(const QByteArray &contents, const QStringList &groups);
 
-// The copy of a shipped data file built into the program ("./modules/gun/gunData0.bin"),
-// empty when the program ships no such file.
-QByteArray shippedCopy(const QString &path);
+// The copy of a shipped data file built into the program, by its name below modules/
+// ("gun/gunData0.bin"); empty when the program ships no such file.
+QByteArray shippedCopy(const QString &name);
+// What a working file starts from: the shipped file on disk when it is sound, otherwise
+// the copy built into the program.
+QByteArray factoryContents(const QString &name, IniCheck::Kind kind);
 
 // What happened to a file, for the one message the user sees about it.
 enum class Problem {
@@ -55,10 +58,16 @@ struct Repair {
 // as "<path>.damaged-<time>" and rebuilt from its sound lines and the factory. Valid files
 // are never touched. Returns false when the file is still not sound.
 bool ensureSound(const QString &path, const Repair &repair);
+// The same check without touching anything: true when path is a sound file.
+bool isSound(const QString &path, const Repair &repair);
 
 // Adds the keys the factory contents hold and settings lack (never the factory-only
 // default key matrices).
 void fillMissing(QSettings &settings, const QByteArray &factory);
+// After an upgrade: the keys a newer factory file gained join the user's file, whose own
+// values stay; a settings vector that grew is counted to its new length. True when
+// anything was added.
+bool takeNewKeys(QSettings &settings, const QByteArray &factory);
 
 // A settings object that tells the reporter when one of its writes fails (read-only file
 // or folder, full disk). Qt writes it through a temporary file and a rename.

@@ -3,6 +3,7 @@
 // key=value; known keys must hold values of their shape, and counts a file states
 // (totals) must be backed by the keys they promise. Only the last line can be cut off.
 #include "IniCheck.h"
+#include "DiskLayout.h"
 #include <QHash>
 #include <QList>
 #include <QRegularExpression>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 namespace {
+namespace Key = DiskLayout::Key;
 
 enum class Shape { Any, Int, Bool, Ints, GunRow };
 struct Rule {
@@ -98,51 +100,51 @@ Rule ruleFor(IniCheck::Kind kind, const QString &key)
     using K = IniCheck::Kind;
     switch (kind) {
     case K::AppSettings:
-        if (key == QLatin1String("common/total") || key == QLatin1String("R5/colorMaxStage"))
+        if (key == Key::kAppTotal || key == Key::kColorMaxStage)
             return {Shape::Int};
         break;
     case K::Profile: {
         static const QHash<QString, Rule> fixed = {
-            {QStringLiteral("sensor/reportRate_R5"), {Shape::Int}},
-            {QStringLiteral("sensor/cursorSpeed_R5"), {Shape::Int}},
-            {QStringLiteral("sensor/verticalScrollLines_R5"), {Shape::Int}},
-            {QStringLiteral("sensor/doubleClickSpeed_R5"), {Shape::Int}},
-            {QStringLiteral("sensor/stage_R5"), {Shape::Int}},
-            {QStringLiteral("sensor/dpi_R5"), {Shape::Ints, 8}},
-            {QStringLiteral("color_R5/type0"), {Shape::Ints, 24}},
-            {QStringLiteral("color_R5/type1"), {Shape::Ints, 24}},
-            {QStringLiteral("color_R5/type2"), {Shape::Ints, 8}},
-            {QStringLiteral("color_R5/ledEffect"), {Shape::Ints, 3}},
-            {QStringLiteral("keydefine_R5/scrollswap"), {Shape::Bool}},
-            {QStringLiteral("color/ledType"), {Shape::Ints, 5}},
+            {Key::kReportRate, {Shape::Int}},
+            {Key::kCursorSpeed, {Shape::Int}},
+            {Key::kScrollLines, {Shape::Int}},
+            {Key::kDoubleClickSpeed, {Shape::Int}},
+            {Key::kDpiStage, {Shape::Int}},
+            {Key::kDpi, {Shape::Ints, 8}},
+            {Key::stageColors(0), {Shape::Ints, 24}},
+            {Key::stageColors(1), {Shape::Ints, 24}},
+            {Key::stageColors(2), {Shape::Ints, 8}},
+            {Key::kLedEffect, {Shape::Ints, 3}},
+            {Key::kScrollSwap, {Shape::Bool}},
+            {Key::kKeyboardLedType, {Shape::Ints, 5}},
         };
         if (fixed.contains(key))
             return fixed.value(key);
-        if (numbered(key, QStringLiteral("keydefine_R5")) || numbered(key, QStringLiteral("keydefine")))
+        if (numbered(key, Key::kMouseKeyGroup) || numbered(key, Key::kKeyboardKeyGroup))
             return {Shape::Ints, 4};
-        static const QRegularExpression defaultKey(QStringLiteral("^dKey[0-9]+/[0-9]+$"));
+        static const QRegularExpression defaultKey(QStringLiteral("^") + Key::kDefaultKeyPrefix + QStringLiteral("[0-9]+/[0-9]+$"));
         if (defaultKey.match(key).hasMatch())
             return {Shape::Ints, 4};
-        if (numbered(key, QStringLiteral("color")))
+        if (numbered(key, Key::kKeyboardColorGroup))
             return {Shape::Ints, 3};
-        if (numbered(key, QStringLiteral("userPicture")))
+        if (numbered(key, Key::kUserPictureGroup))
             return {Shape::Ints, 512};
         break;
     }
     case K::Macro:
-        if (key.startsWith(QLatin1String("config/")))
+        if (key.startsWith(Key::kMacroConfigGroup + QLatin1Char('/')))
             return {Shape::Int};
         break;
     case K::GunTable:
-        if (numbered(key, QStringLiteral("gunData")))
+        if (numbered(key, Key::kGunGroup))
             return {Shape::GunRow, 7};
         break;
     case K::GunChoice:
-        if (numbered(key, QStringLiteral("gunData")))
+        if (numbered(key, Key::kGunGroup))
             return {Shape::Ints, 4};
         break;
     case K::Language:
-        if (key == QLatin1String("font/total"))
+        if (key == Key::kStringTotal)
             return {Shape::Int};
         break;
     }
@@ -248,7 +250,7 @@ IniCheck::Result IniCheck::check(const QByteArray &contents, Kind kind)
             continue;
         }
         // A step line is only ever written whole; an unfinished one is the end of a cut file.
-        if (kind == Kind::Macro && last && !endsWithNewline && full.startsWith(QLatin1String("macro/"))
+        if (kind == Kind::Macro && last && !endsWithNewline && full.startsWith(Key::kMacroStepGroup + QLatin1Char('/'))
             && !isStepLine(QString::fromUtf8(value))) {
             fail(QStringLiteral("the last step is cut off"));
             continue;
@@ -289,27 +291,27 @@ IniCheck::Result IniCheck::check(const QByteArray &contents, Kind kind)
     };
     switch (kind) {
     case Kind::AppSettings: {
-        promised(QStringLiteral("common/total"), QStringLiteral("common/"), 1, 1024);
+        promised(Key::kAppTotal, Key::kCommonGroup + QLatin1Char('/'), 1, 1024);
         // Entries of the settings vector without their count: the count was cut off.
         bool entries = false;
         for (auto it = values.cbegin(); it != values.cend() && !entries; ++it)
-            entries = numbered(it.key(), QStringLiteral("common"));
-        if (entries && !values.contains(QStringLiteral("common/total")))
-            fail(QStringLiteral("common/total is missing"));
+            entries = numbered(it.key(), Key::kCommonGroup);
+        if (entries && !values.contains(Key::kAppTotal))
+            fail(Key::kAppTotal + QStringLiteral(" is missing"));
         break;
     }
     case Kind::Macro:
-        promised(QStringLiteral("config/total"), QStringLiteral("macro/"), 1, 1 << 20);
+        promised(Key::kMacroTotal, Key::kMacroStepGroup + QLatin1Char('/'), 1, 1 << 20);
         break;
     case Kind::Language:
-        promised(QStringLiteral("font/total"), QStringLiteral("strings/"), 0, 1000);
+        promised(Key::kStringTotal, Key::kStringGroup + QLatin1Char('/'), 0, 1000);
         break;
     case Kind::GunTable:
     case Kind::GunChoice: {
         const int rows = kind == Kind::GunTable ? 12 : 3;
         for (int k = 0; k < rows; ++k)
-            if (!values.contains(QStringLiteral("gunData/%1").arg(k)))
-                fail(QStringLiteral("gunData/%1 is missing").arg(k));
+            if (!values.contains(Key::gunRow(k)))
+                fail(Key::gunRow(k) + QStringLiteral(" is missing"));
         break;
     }
     case Kind::Profile:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Interface sounds: players, audio switch and sequencing (see InterfaceSounds.h).
 #include "InterfaceSounds.h"
+#include "DiskLayout.h"
 #include "SoundPlayer.h"
 #include <QDir>
 
@@ -39,13 +40,13 @@ void InterfaceSounds::playIndex(uchar index)
     if (!player)
         return;
     player->clear();
-    player->setCurrentSource(mediaUrl(QStringLiteral("./modules/media/0%1.wav").arg(index)));
+    player->setCurrentSource(mediaUrl(DiskLayout::mediaPath(QStringLiteral("0%1.wav").arg(index))));
     player->play();
 }
 
 void InterfaceSounds::playBackground()
 {
-    backgroundPlayer->setCurrentSource(mediaUrl(QStringLiteral("./modules/media/00.mp3")));
+    backgroundPlayer->setCurrentSource(mediaUrl(DiskLayout::mediaPath(QStringLiteral("00.mp3"))));
     backgroundPlayer->play();
 }
 

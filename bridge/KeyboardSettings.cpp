@@ -2,36 +2,26 @@
 // Keyboard device settings: the keyboard family's slots. Same conventions as the mouse
 // settings: fixed zero-filled buffers, profile written before the device is asked.
 #include "KeyboardSettings.h"
-#include "Hid_Thread.h"
-#include "MacroLibrary.h"
+#include "DiskLayout.h"
 #include "DeviceBytes.h"
-#include "ProfileFiles.h"
-#include "UserDialogs.h"
-#include "myQQuickView.h"
+#include "Hid_Thread.h"
+#include "KeyboardCodec.h"
 #include <QDebug>
 #include <QSettings>
 
 using namespace DeviceBytes;
-
-KeyboardSettings::KeyboardSettings(myQQuickView *view) : QObject(view), view(view) {}
-
-QSettings *KeyboardSettings::profile() const
-{
-    return view->files ? view->files->currentProfile() : nullptr;
-}
-
-Hid_Thread *KeyboardSettings::link() const { return view->hid; }
+using namespace KeyboardCodec;
 
 void KeyboardSettings::syncFW()
 {
-    if (view->currentEntry() != 0)
+    if (currentEntry() != 0)
         return;
     QSettings *p = profile();
     Hid_Thread *h = link();
     if (!h)
         return;
     for (int i = 0; i < SyncedPictures; ++i) {
-        const QString key = "userPicture/" + QString::number(i);
+        const QString key = DiskLayout::Key::userPicture(i);
         // Start from the stored picture: a read that fails hands the buffer back as
         // given, so the profile keeps its picture instead of zeros or the previous one.
         QByteArray buffer = fromList(p ? p->value(key, 0).toList() : QVariantList(), PictureBytes);
@@ -51,7 +41,7 @@ void KeyboardSettings::ui_08H_SetLEDType(uchar option, uchar effect, uchar speed
                                          uchar direction)
 {
     if (QSettings *p = profile())
-        p->setValue("color/ledType", QVariantList{int(effect), int(speed), int(light), int(color), int(direction)});
+        p->setValue(DiskLayout::Key::kKeyboardLedType, QVariantList{int(effect), int(speed), int(light), int(color), int(direction)});
     if (Hid_Thread *h = link())
         h->hid_08H_SetLEDType(option, effect, speed, light, color, direction);
 }
@@ -69,7 +59,7 @@ void KeyboardSettings::ui_0DH_SetKeyMatrix(const QVariantList &src512)
             QVariantList key;
             for (int i = 0; i < 4; ++i)
                 key.append(element(src512, 4 * k + i));
-            p->setValue("keydefine/" + QString::number(k), key);
+            p->setValue(DiskLayout::Key::keyboardKey(k), key);
         }
     }
     QByteArray matrix = fromList(src512, MatrixBytes);
@@ -91,27 +81,21 @@ void KeyboardSettings::ui_11H_SetMacroKey(const QVariant &macroId, const QVarian
         qDebug() << "ui_11H_SetMacroKey: refused macro name" << macroName;
         return;
     }
-    // The play count stays as the coder wrote it (00 01).
-    QVector<MacroBlock::Event> events;
-    const QList<uchar> coded = MacroLibrary::encode(MacroLibrary::stepsOf(macroName), view->macros->family(), &events);
     // Cut at an event, never inside one, and never leaving a key held; the file stays.
+    // The play count stays as the coder wrote it (00 01).
     bool cut = false;
-    const QList<uchar> bytes = MacroBlock::fit(coded, events, MacroBytes, &cut);
+    QByteArray block = macroBlock(MacroLibrary::parseSteps(MacroLibrary::stepsOf(macroName)), &cut,
+                                  MacroLibrary::pausesOf(macroFamily()));
     if (cut)
-        UserDialogs::warning(nullptr, tr("%1").arg(view->messageTexts.value(0)),
-                             tr("%1").arg(view->messageTexts.value(1)), QMessageBox::Ok);
-    uchar buffer[MacroBytes] = {};
-    const int n = qMin(bytes.size(), MacroBytes);
-    for (int i = 0; i < n; ++i)
-        buffer[i] = bytes.at(i);
+        warn(tr("%1").arg(messageText(0)), tr("%1").arg(messageText(1)));
     if (Hid_Thread *h = link())
-        h->hid_11H_SetMacroKey(uchar(macroId.toInt() & 0xFF), buffer);
+        h->hid_11H_SetMacroKey(uchar(macroId.toInt() & 0xFF), reinterpret_cast<uchar *>(block.data()));
 }
 
 void KeyboardSettings::ui_12H_SetUserPicture(uchar index, uchar option, const QVariantList &src512)
 {
     if (QSettings *p = profile())
-        p->setValue("userPicture/" + QString::number(index), src512);
+        p->setValue(DiskLayout::Key::userPicture(index), src512);
     if (option == 255)   // store only
         return;
     QByteArray picture = fromList(src512, PictureBytes);
@@ -128,7 +112,7 @@ void KeyboardSettings::ui_13H_SetRecoveryData()
 void KeyboardSettings::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, uchar bValue)
 {
     if (QSettings *p = profile())
-        p->setValue("color/" + QString::number(index), QVariantList{int(rValue), int(gValue), int(bValue)});
+        p->setValue(DiskLayout::Key::keyboardColor(index), QVariantList{int(rValue), int(gValue), int(bValue)});
     if (Hid_Thread *h = link())
         h->hid_14H_SetColor(index, rValue, gValue, bValue);
 }
@@ -160,7 +144,7 @@ QVariantList KeyboardSettings::ui_84H_GetButtonSensitivity()
 QVariantList KeyboardSettings::ui_88H_GetLEDType()
 {
     QSettings *p = profile();
-    return p ? p->value("color/ledType", 0).toList() : QVariantList();
+    return p ? p->value(DiskLayout::Key::kKeyboardLedType, 0).toList() : QVariantList();
 }
 
 QVariant KeyboardSettings::ui_89H_GetKeyboardMode()
@@ -198,11 +182,11 @@ QVariantList KeyboardSettings::ui_91H_GetMacroKey(uchar macroId)
 QVariantList KeyboardSettings::ui_92H_GetUserPicture(uchar index)
 {
     QSettings *p = profile();
-    return p ? p->value("userPicture/" + QString::number(index), 0).toList() : QVariantList();
+    return p ? p->value(DiskLayout::Key::userPicture(index), 0).toList() : QVariantList();
 }
 
 QVariantList KeyboardSettings::ui_94H_GetColor(uchar index)
 {
     QSettings *p = profile();
-    return p ? p->value("color/" + QString::number(index), 0).toList() : QVariantList();
+    return p ? p->value(DiskLayout::Key::keyboardColor(index), 0).toList() : QVariantList();
 }

@@ -2,26 +2,17 @@
 // Keyboard device settings: the keyboard family's slots (lights, key matrix, macros,
 // pictures, firmware version) and the picture synchronisation of the device check.
 #pragma once
-#include <QObject>
+#include "DeviceSettings.h"
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
 
-class myQQuickView;
-class Hid_Thread;
-class QSettings;
-
-class KeyboardSettings : public QObject
+class KeyboardSettings : public DeviceSettings
 {
     Q_OBJECT
 public:
-    explicit KeyboardSettings(myQQuickView *view);
+    using DeviceSettings::DeviceSettings;
 
-    static constexpr int MatrixBytes = 512;
-    static constexpr int MatrixKeys = 126;     // keys kept in the profile
-    static constexpr int OnOffBytes = 21;
-    static constexpr int MacroBytes = 192;
-    static constexpr int PictureBytes = 512;
     static constexpr int SyncedPictures = 5;
 
     void syncFW();
@@ -44,10 +35,4 @@ public:
     QVariantList ui_91H_GetMacroKey(uchar macroId);
     QVariantList ui_92H_GetUserPicture(uchar index);
     QVariantList ui_94H_GetColor(uchar index);
-
-private:
-    QSettings *profile() const;
-    Hid_Thread *link() const;
-
-    myQQuickView *view;
 };

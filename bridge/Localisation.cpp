@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Language files under ./modules/i18n/. Codes are three digits of language and three of
+// Language files, shipped in the data folder's i18n/. Codes are three digits of language and three of
 // country as Qt 4 numbered them; the names shown are QLocale's, upper case.
 #include "Localisation.h"
+#include "DiskLayout.h"
 #include "FileSafety.h"
 #include "MessageTexts.h"
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -12,7 +14,7 @@
 #include <algorithm>
 
 namespace {
-const QString kFolder = QStringLiteral("./modules/i18n/");
+namespace Key = DiskLayout::Key;
 
 bool isCode(const QString &code)
 {
@@ -41,22 +43,32 @@ QString languageName(int qt4Language)
 }
 }
 
-// A damaged language file (or a shipped one that lost keys) is kept aside and replaced by
-// the copy built into the program; a language the program does not ship is read as far
-// as it is sound.
-static void checkFile(const QString &path)
+// The file a language is read from. A damaged language file (or a shipped one that lost
+// keys) of a portable folder is kept aside and replaced by the copy built into the
+// program; a language the program does not ship is read as far as it is sound. An
+// installed program never writes its shipped data: it reads the built-in copy instead.
+static QString readablePath(const QString &code)
 {
+    const QString path = Localisation::filePath(code);
     if (path.isEmpty() || !QFileInfo::exists(path))
-        return;
-    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(path), false, false, false, true, {}};
-    FileSafety::ensureSound(path, repair);
+        return path;
+    const QString name = DiskLayout::languageName(code);
+    FileSafety::Repair repair{IniCheck::Kind::Language, FileSafety::shippedCopy(name), false, false, false, true, {}};
+    if (!DiskLayout::isInstalled()) {
+        FileSafety::ensureSound(path, repair);
+        return path;
+    }
+    if (repair.factory.isEmpty() || FileSafety::isSound(path, repair))
+        return path;
+    qDebug().noquote() << "Shipped language file" << path << "is damaged; the program's own copy is used";
+    return QStringLiteral(":/factory/") + name;
 }
 
 Localisation::Localisation(QStringList *shortTexts, QObject *parent) : QObject(parent), shortTexts(shortTexts) {}
 
 QString Localisation::filePath(const QString &code)
 {
-    return isCode(code) ? kFolder + QStringLiteral("lang_") + code + QStringLiteral(".ini") : QString();
+    return isCode(code) ? DiskLayout::languagePath(code) : QString();
 }
 
 QString Localisation::displayName(const QString &code)
@@ -82,13 +94,13 @@ QVariantMap Localisation::languages()
 {
     QVariantMap result;
     // Matched with case: the file is opened by its exact name later.
-    const QStringList files = QDir(kFolder).entryList({QStringLiteral("lang_*.ini")}, QDir::Files | QDir::CaseSensitive,
+    const QStringList files = QDir(DiskLayout::languageFolder()).entryList({QStringLiteral("lang_*.ini")}, QDir::Files | QDir::CaseSensitive,
                                                       QDir::Name | QDir::IgnoreCase);
     for (const QString &file : files) {
         const QString code = file.mid(5, 6);
         const QString name = displayName(code);
         // A file whose name carries no six-digit code cannot be opened by code later.
-        if (name.isEmpty() || file != QStringLiteral("lang_") + code + QStringLiteral(".ini"))
+        if (name.isEmpty() || file != DiskLayout::languageFile(code))
             continue;
         result.insert(name, code);
     }
@@ -105,15 +117,14 @@ QStringList Localisation::getGlobalStrings(const QString &langCode)
             shortTexts->append(QString());
         return {QString()};
     }
-    checkFile(path);
-    QSettings s(path, QSettings::IniFormat);
+    QSettings s(readablePath(langCode), QSettings::IniFormat);
     s.setIniCodec("UTF-8");
-    QStringList result{text(s, QStringLiteral("font/family"))};
-    const int total = std::clamp(s.value(QStringLiteral("font/total"), 0).toInt(), 0, kMaxStrings);
+    QStringList result{text(s, Key::kFontFamily)};
+    const int total = std::clamp(s.value(Key::kStringTotal, 0).toInt(), 0, kMaxStrings);
     for (int i = 1; i <= total; ++i)
-        result.append(text(s, QStringLiteral("strings/%1").arg(i)));
+        result.append(text(s, Key::string(i)));
     for (int i = 0; i < 6; ++i)
-        shortTexts->append(text(s, QStringLiteral("msg/%1").arg(i)));
+        shortTexts->append(text(s, Key::message(i)));
     return result;
 }
 
@@ -126,11 +137,10 @@ QStringList Localisation::getProductLayoutStrings_R5(const QString &langCode) co
             result.append(QString());
         return result;
     }
-    checkFile(path);
-    QSettings s(path, QSettings::IniFormat);
+    QSettings s(readablePath(langCode), QSettings::IniFormat);
     s.setIniCodec("UTF-8");
     for (int i = 0; i < 16; ++i)
-        result.append(text(s, QStringLiteral("R5_4D7E0B2/%1").arg(i)));
+        result.append(text(s, Key::keyPosition(i)));
     return result;
 }
 
@@ -144,7 +154,7 @@ QString Localisation::message(const QString &langCode, int index)
     if (!path.isEmpty() && QFileInfo(path).isFile()) {
         QSettings s(path, QSettings::IniFormat);
         s.setIniCodec("UTF-8");
-        const QString translated = text(s, QStringLiteral("msg/%1").arg(index));
+        const QString translated = text(s, Key::message(index));
         if (!translated.isEmpty())
             return translated;
     }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
-// Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
+// Macro files in the macro folder of the layout, and their step lines read as macro steps.
 // Every slot that takes a name refuses names that could reach outside the macro folder.
 #include "MacroLibrary.h"
 #include "CommandTable.h"
+#include "DiskLayout.h"
 #include "KeyNames.h"
+#include "KeyboardCodec.h"
 #include "MacroStepTags.h"
+#include "MouseCodec.h"
 #include "ProfileFiles.h"
 #include <QDebug>
 #include <QDir>
@@ -15,21 +18,19 @@
 #include <algorithm>
 
 namespace {
-const QString kFolder = QStringLiteral("./modules/macro/");
+namespace Key = DiskLayout::Key;
 const QString kDown = MacroStepTags::down();
 const QString kUp = MacroStepTags::up();
 // What a new macro holds, and what a macro is rebuilt from when nothing of it is sound.
 const QByteArray kNewMacro = "[config]\nindex=-1\ntotal=0\nrepeat=1\ndid=-1\n";
 const QString kDelay = MacroStepTags::delay();
 constexpr int kCommandWidth = MacroStepTags::Width;
-constexpr int kMouseSlots = 12;
-constexpr int kKeyboardSlots = 35;
 }
 
 // One past the highest step number the file holds: the count its steps can back.
 static int stepLines(QSettings &s)
 {
-    s.beginGroup(QStringLiteral("macro"));
+    s.beginGroup(Key::kMacroStepGroup);
     int lines = 0;
     for (const QString &key : s.childKeys()) {
         bool ok = false;
@@ -46,9 +47,9 @@ static int stepLines(QSettings &s)
 static void countSurvivingSteps(QSettings &s, bool repaired)
 {
     const int lines = stepLines(s);
-    const int total = s.value(QStringLiteral("config/total"), -1).toInt();
-    if (repaired || total < 0 || total > lines || (total > 0 && !s.contains(QStringLiteral("macro/%1").arg(total - 1))))
-        s.setValue(QStringLiteral("config/total"), lines);
+    const int total = s.value(Key::kMacroTotal, -1).toInt();
+    if (repaired || total < 0 || total > lines || (total > 0 && !s.contains(Key::macroStep(total - 1))))
+        s.setValue(Key::kMacroTotal, lines);
 }
 
 MacroLibrary::MacroLibrary(const ProfileFiles *files, FileDialogs dialogs, QObject *parent)
@@ -74,10 +75,10 @@ QString MacroLibrary::pathFor(const QString &name)
     // "." and ".." start with a dot; dots elsewhere ("Burst..v2") stay in the folder.
     if (!isSafeName(name))
         return QString();
-    const QString path = kFolder + name + QStringLiteral(".bin");
+    const QString path = DiskLayout::macroPath(name);
     // Belt and braces: the resolved file must sit directly in the macro folder.
-    const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(kFolder));
-    if (QFileInfo(QDir::current().absoluteFilePath(path)).absolutePath() != folder)
+    const QString folder = QDir(DiskLayout::macroFolder()).absolutePath();
+    if (QFileInfo(path).absolutePath() != folder)
         return QString();
     return path;
 }
@@ -87,7 +88,7 @@ QString MacroLibrary::pathFor(const QString &name)
 
 QString MacroLibrary::createMacroIni()
 {
-    QDir().mkpath(kFolder);
+    QDir().mkpath(DiskLayout::macroFolder());
     QString name;
     for (int n = 1;; ++n) {
         name = QStringLiteral("Macro. %1").arg(n, 3, 10, QLatin1Char('0'));
@@ -96,10 +97,10 @@ QString MacroLibrary::createMacroIni()
     }
     {
         QSettings s(pathFor(name), QSettings::IniFormat);
-        s.setValue(QStringLiteral("config/index"), -1);
-        s.setValue(QStringLiteral("config/total"), 0);
-        s.setValue(QStringLiteral("config/repeat"), 1);
-        s.setValue(QStringLiteral("config/did"), -1);
+        s.setValue(Key::kMacroSlot, -1);
+        s.setValue(Key::kMacroTotal, 0);
+        s.setValue(Key::kMacroRepeat, 1);
+        s.setValue(Key::kMacroFamily, -1);
         if (!FileSafety::save(s)) {
             qDebug().noquote() << "createMacroIni: could not create" << name;
             return QString();
@@ -122,7 +123,7 @@ QStringList MacroLibrary::fileNames()
     // Only what every other slot accepts is listed, so a listed macro always works.
     QStringList names;
     for (const QString &file :
-         QDir(kFolder).entryList({QStringLiteral("*.bin")}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+         QDir(DiskLayout::macroFolder()).entryList({QLatin1Char('*') + DiskLayout::kMacroSuffix}, QDir::Files, QDir::Name | QDir::IgnoreCase))
         if (isSafeName(file.chopped(4)))
             names.append(file);
     return names;
@@ -149,12 +150,12 @@ bool MacroLibrary::saveMacroIni(const QString &name, const QStringList &macros)
     int index = -1, did = -1;
     {
         QSettings s(path, QSettings::IniFormat);
-        s.remove(QStringLiteral("macro"));
-        s.setValue(QStringLiteral("config/total"), macros.size());
+        s.remove(Key::kMacroStepGroup);
+        s.setValue(Key::kMacroTotal, macros.size());
         for (int i = 0; i < macros.size(); ++i)
-            s.setValue(QStringLiteral("macro/%1").arg(i), macros.at(i));
-        index = s.value(QStringLiteral("config/index"), -1).toInt();
-        did = s.value(QStringLiteral("config/did"), -1).toInt();
+            s.setValue(Key::macroStep(i), macros.at(i));
+        index = s.value(Key::kMacroSlot, -1).toInt();
+        did = s.value(Key::kMacroFamily, -1).toInt();
         // Written before listeners hear of it: they send what the file holds.
         if (!FileSafety::save(s))
             return false;
@@ -170,7 +171,7 @@ void MacroLibrary::tellIfBound(const QString &name, int slot, int boundFamily)
     // would overwrite whatever macro this device holds in that slot.
     if (slot < 0 || boundFamily != fam)
         return;
-    if ((fam == 1 && slot < kMouseSlots) || (fam == 0 && slot < kKeyboardSlots))
+    if ((fam == 1 && slot < MouseCodec::MacroSlots) || (fam == 0 && slot < KeyboardCodec::MacroSlots))
         emit boundMacroChanged(fam, slot, name);
 }
 
@@ -186,11 +187,11 @@ MacroLibrary::Stored MacroLibrary::read(const QString &name)
     QSettings s(path, QSettings::IniFormat);
     // A damaged total is bounded by the step lines the file holds, so it cannot make
     // this loop run for ever; gaps still read as the default, as they always did.
-    const int total = std::min(s.value(QStringLiteral("config/total"), 0).toInt(), stepLines(s));
+    const int total = std::min(s.value(Key::kMacroTotal, 0).toInt(), stepLines(s));
     Stored stored;
     for (int i = 0; i < total; ++i)
-        stored.steps.append(s.value(QStringLiteral("macro/%1").arg(i), 0).toString());
-    stored.repeat = s.value(QStringLiteral("config/repeat"), 1).toUInt();
+        stored.steps.append(s.value(Key::macroStep(i), 0).toString());
+    stored.repeat = s.value(Key::kMacroRepeat, 1).toUInt();
     return stored;
 }
 
@@ -200,9 +201,9 @@ QVariantList MacroLibrary::loadMacroIniConfig(const QString &name) const
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
     QSettings s(path, QSettings::IniFormat);
-    const int index = s.value(QStringLiteral("config/index"), -1).toInt();
-    const int repeat = s.value(QStringLiteral("config/repeat"), 1).toInt();
-    const int did = s.value(QStringLiteral("config/did"), -1).toInt();
+    const int index = s.value(Key::kMacroSlot, -1).toInt();
+    const int repeat = s.value(Key::kMacroRepeat, 1).toInt();
+    const int did = s.value(Key::kMacroFamily, -1).toInt();
     return {did == family() ? index : -1, repeat};
 }
 
@@ -212,9 +213,9 @@ void MacroLibrary::setMacroIniConfig(const QString &name, const QVariantList &co
     if (path.isEmpty() || !QFileInfo(path).isFile() || config.size() < 2)
         return;
     QSettings s(path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("config/index"), config.at(0));
-    s.setValue(QStringLiteral("config/repeat"), config.at(1));
-    s.setValue(QStringLiteral("config/did"), family());
+    s.setValue(Key::kMacroSlot, config.at(0));
+    s.setValue(Key::kMacroRepeat, config.at(1));
+    s.setValue(Key::kMacroFamily, family());
     FileSafety::save(s);
 }
 
@@ -276,7 +277,7 @@ MacroLibrary::Transfer MacroLibrary::importMacro(const QString &source, const QS
     // A file that is not a macro must not replace one; of a damaged one the sound lines count.
     const bool readable = FileSafety::readFile(source, &bytes, FileSafety::kMaxSettingsFile);
     const IniCheck::Result checked = IniCheck::check(bytes, IniCheck::Kind::Macro);
-    if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, {QStringLiteral("config"), QStringLiteral("macro")})) {
+    if (!readable || !FileSafety::isIniWithGroup(checked.cleaned, {Key::kMacroConfigGroup, Key::kMacroStepGroup})) {
         qDebug().noquote() << "loadMacroIniFromFile: not a macro file:" << source;
         return readable ? Transfer::NotAMacro : Transfer::Unreadable;
     }
@@ -290,9 +291,9 @@ MacroLibrary::Transfer MacroLibrary::importMacro(const QString &source, const QS
     QVariant index, did, repeat;
     {
         QSettings old(path, QSettings::IniFormat);
-        index = old.value(QStringLiteral("config/index"), -1);
-        did = old.value(QStringLiteral("config/did"), -1);
-        repeat = old.value(QStringLiteral("config/repeat"), 1);
+        index = old.value(Key::kMacroSlot, -1);
+        did = old.value(Key::kMacroFamily, -1);
+        repeat = old.value(Key::kMacroRepeat, 1);
     }
     if (!FileSafety::replaceFile(path, bytes)) {
         qDebug().noquote() << "loadMacroIniFromFile: could not write" << path;
@@ -301,9 +302,9 @@ MacroLibrary::Transfer MacroLibrary::importMacro(const QString &source, const QS
     }
     {
         QSettings s(path, QSettings::IniFormat);
-        s.setValue(QStringLiteral("config/index"), index);
-        s.setValue(QStringLiteral("config/did"), did);
-        s.setValue(QStringLiteral("config/repeat"), repeat);
+        s.setValue(Key::kMacroSlot, index);
+        s.setValue(Key::kMacroFamily, did);
+        s.setValue(Key::kMacroRepeat, repeat);
         countSurvivingSteps(s, false);
         FileSafety::save(s);
     }
@@ -312,7 +313,7 @@ MacroLibrary::Transfer MacroLibrary::importMacro(const QString &source, const QS
 }
 
 // ---------------------------------------------------------------------------------------
-// Coder
+// Steps for the family codecs (device/MouseCodec, device/KeyboardCodec)
 
 QList<uchar> MacroLibrary::macroIncode(const QStringList &macros) const { return encode(macros, family()); }
 
@@ -320,57 +321,42 @@ QVariantList MacroLibrary::bytesUsed(const QStringList &macros) const
 {
     const bool keyboardFamily = family() == 0;
     const QList<uchar> coded = encode(macros, keyboardFamily ? 0 : 1);
-    return {coded.size(), keyboardFamily ? Cmd::KbSetMacroKey.bulk : Cmd::SetMacroKey.bulk};
+    return {coded.size(), keyboardFamily ? KeyboardCodec::MacroBytes : MouseCodec::MacroBytes};
+}
+
+MacroBlock::Pauses MacroLibrary::pausesOf(int family)
+{
+    switch (family) {
+    case 0: return MacroBlock::Pauses::Keyboard;
+    case 1: return MacroBlock::Pauses::Mouse;
+    default: return MacroBlock::Pauses::None;
+    }
+}
+
+QVector<MacroBlock::Step> MacroLibrary::parseSteps(const QStringList &lines)
+{
+    using MacroBlock::Step;
+    QVector<Step> out;
+    out.reserve(lines.size());
+    for (const QString &line : lines) {
+        const QString command = line.right(kCommandWidth);
+        const QString value = line.size() >= kCommandWidth ? line.left(line.size() - kCommandWidth) : QString();
+        Step step;
+        if (command == kDown || command == kUp) {
+            step.kind = command == kDown ? Step::Down : Step::Up;
+            step.usage = usageForKeyName(value);
+        } else if (command == kDelay) {
+            bool ok = false;
+            const qint64 ms = value.toLongLong(&ok, 10);
+            step.kind = Step::Delay;
+            step.ms = ok ? ms : 0;
+        }
+        out.append(step);
+    }
+    return out;
 }
 
 QList<uchar> MacroLibrary::encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events)
 {
-    using MacroBlock::Event;
-    QList<uchar> out{0x00, 0x01};
-    QString previous;
-    auto record = [&](Event::Kind kind, uchar usage, int at) {
-        if (events)
-            events->append({kind, usage, at, out.size() - at});
-    };
-    for (int i = 0; i < macros.size(); ++i) {
-        const QString &line = macros.at(i);
-        const QString command = line.right(kCommandWidth);
-        const QString value = line.size() >= kCommandWidth ? line.left(line.size() - kCommandWidth) : QString();
-        const int at = out.size();
-        if (command == kDown || command == kUp) {
-            const uchar usage = usageForKeyName(value);
-            if (usage != 0) {
-                out.append(command == kDown ? 0x01 : 0x81);
-                out.append(usage);
-                record(command == kDown ? Event::Press : Event::Release, usage, at);
-            }
-        } else if (command == kDelay) {
-            bool ok = false;
-            qint64 ms = value.toLongLong(&ok, 10);
-            // Negative pauses are no pauses; the largest pause is what 16 bits can carry.
-            if (!ok || ms < 0)
-                ms = 0;
-            if (ms != 0 && family == 0) {
-                const qint64 t = std::min<qint64>(ms / 10, 0xFFFF);
-                out << 0x7F << 0x00 << uchar(t >> 8) << uchar(t & 0xFF);
-                record(Event::Pause, 0, at);
-            } else if (ms != 0 && family == 1) {
-                if (ms <= 1270 && i > 0 && previous != kDelay) {
-                    // Folded into the record before it, which stays one event.
-                    uchar &folded = out[out.size() - 2];
-                    folded = uchar((folded & 0x80) | ((std::max<qint64>(ms, 10) + 5) / 10));
-                } else if (ms >= 1271 && ms <= 5100) {
-                    out << uchar((ms + 10) / 20) << 0x01;
-                    record(Event::Pause, 0, at);
-                } else {
-                    const qint64 d = std::min<qint64>((std::max<qint64>(ms, 20) + 10) / 20, 0xFFFF);
-                    out << 0x00 << 0x01 << uchar(d >> 8) << uchar(d & 0xFF);
-                    record(Event::Pause, 0, at);
-                }
-            }
-        }
-        previous = command;
-    }
-    out << 0x00 << 0x00;
-    return out;
+    return MacroBlock::encode(parseSteps(macros), pausesOf(family), events);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Macro files under ./modules/macro/ and the coder that turns step lines into device bytes.
+// Macro files in the macro folder of the on-disk layout (DiskLayout), and their step lines
+// read as macro steps for the family codecs (device/MouseCodec, device/KeyboardCodec).
 // It tells whoever listens when a macro bound to a device slot changes (boundMacroChanged)
 // and never sends anything itself.
 #pragma once
@@ -19,14 +20,18 @@ public:
     // `files` tells the device family; `dialogs` ask for the import and export files.
     MacroLibrary(const ProfileFiles *files, FileDialogs dialogs, QObject *parent = nullptr);
 
-    // A name that stays inside ./modules/macro/: not empty, no path separator, no leading
+    // A name that stays inside the macro folder: not empty, no path separator, no leading
     // dot (so neither "." nor ".."), no control characters.
     static bool isSafeName(const QString &name);
     // The file of a macro, or an empty string when the name is not safe.
     static QString pathFor(const QString &name);
 
-    // Device bytes of the step lines for a device family (0 keyboard, 1 mouse); `events`
-    // receives where each coded step lies in them.
+    // Step lines as macro steps: command in the last ten characters, key names looked up.
+    static QVector<MacroBlock::Step> parseSteps(const QStringList &lines);
+    // How a device family (0 keyboard, 1 mouse, else none) codes pauses.
+    static MacroBlock::Pauses pausesOf(int family);
+    // Device bytes of the step lines for a device family (0 keyboard, 1 mouse, else no
+    // pauses); `events` receives where each coded step lies in them.
     static QList<uchar> encode(const QStringList &macros, int family, QVector<MacroBlock::Event> *events = nullptr);
 
     // Macro files of the folder ("<name>.bin"), sorted without regard to case.

@@ -2,16 +2,18 @@
 // Macro slots across the ten profiles (see MacroSlots.h). A key record names only a slot,
 // so a slot must mean one macro in every profile.
 #include "MacroSlots.h"
+#include "DiskLayout.h"
 #include "Localisation.h"
 #include "MacroLibrary.h"
 #include "MessageTexts.h"
+#include "MouseCodec.h"
 #include "ProfileFiles.h"
 #include <QSettings>
 #include <algorithm>
 
 namespace {
 constexpr int MouseFamily = 1;
-constexpr int MacroRecord = 0x09;
+using MouseCodec::KeyRecordBytes;
 
 int intAt(const QVariantList &list, int i) { return i < list.size() ? list.at(i).toInt() : 0; }
 }
@@ -25,8 +27,8 @@ QMap<QString, int> MacroSlots::claims()
         if (path.isEmpty())
             continue;
         QSettings s(path, QSettings::IniFormat);
-        const int index = s.value(QStringLiteral("config/index"), -1).toInt();
-        if (s.value(QStringLiteral("config/did"), -1).toInt() == MouseFamily && index >= 0 && index < Count)
+        const int index = s.value(DiskLayout::Key::kMacroSlot, -1).toInt();
+        if (s.value(DiskLayout::Key::kMacroFamily, -1).toInt() == MouseFamily && index >= 0 && index < Count)
             result.insert(name, index);
     }
     return result;
@@ -47,11 +49,11 @@ QMap<int, QStringList> MacroSlots::collisions(const QMap<QString, int> &claims)
 QList<int> MacroSlots::namedBy(const QVariantList &matrix)
 {
     QList<int> found;
-    for (int k = 0; k < 16; ++k) {
-        const int id = intAt(matrix, 4 * k + 2);
-        if (intAt(matrix, 4 * k) == MacroRecord && intAt(matrix, 4 * k + 3) == 0 && id >= 1 && id <= Count
-            && !found.contains(id - 1))
-            found.append(id - 1);
+    for (int k = 0; k < MouseCodec::Keys; ++k) {
+        const int at = KeyRecordBytes * k;
+        const int slot = MouseCodec::macroSlotOf(intAt(matrix, at), intAt(matrix, at + 2), intAt(matrix, at + 3));
+        if (slot >= 0 && !found.contains(slot))
+            found.append(slot);
     }
     std::sort(found.begin(), found.end());
     return found;
@@ -60,9 +62,9 @@ QList<int> MacroSlots::namedBy(const QVariantList &matrix)
 QVariantList MacroSlots::storedMatrix(const QSettings &profile)
 {
     QVariantList matrix;
-    for (int k = 0; k < 16; ++k) {
-        const QVariantList record = profile.value(QStringLiteral("keydefine_R5/%1").arg(k)).toList();
-        for (int i = 0; i < 4; ++i)
+    for (int k = 0; k < MouseCodec::Keys; ++k) {
+        const QVariantList record = profile.value(DiskLayout::Key::mouseKey(k)).toList();
+        for (int i = 0; i < KeyRecordBytes; ++i)
             matrix.append(intAt(record, i));
     }
     return matrix;

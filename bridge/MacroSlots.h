@@ -3,6 +3,7 @@
 // which slot, which slots the profiles' key records name, the slot a macro gets when it
 // is bound, and the claims that no key needs any more.
 #pragma once
+#include "MouseCodec.h"
 #include "Collaborators.h"
 #include <QList>
 #include <QMap>
@@ -20,7 +21,7 @@ class MacroSlots : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int Count = 12;
+    static constexpr int Count = MouseCodec::MacroSlots;
     static constexpr int ProfileCount = 10;
 
     // ---- pure rules (no view) ----

@@ -2,6 +2,7 @@
 // Host pointer settings. Each setter keeps the step in the profile first, then applies
 // the host value; a host that refuses leaves a debug line and the stored step.
 #include "PointerSettings.h"
+#include "DiskLayout.h"
 #include "PointerBackend.h"
 #include "ProfileFiles.h"
 #include <QApplication>
@@ -47,23 +48,23 @@ int PointerSettings::hostScrollLines(uint step) { return int(clampStep(step)) + 
 // Unclamped, a step above 12 would give a negative time.
 int PointerSettings::hostDoubleClickMs(uint step) { return 900 - 70 * int(clampStep(step)); }
 
-void PointerSettings::writeStep(const char *key, uint step)
+void PointerSettings::writeStep(QLatin1String key, uint step)
 {
     if (QSettings *p = files ? files->currentProfile() : nullptr)
-        p->setValue(QLatin1String(key), step);
+        p->setValue(key, step);
 }
 
-uint PointerSettings::readStep(const char *key) const
+uint PointerSettings::readStep(QLatin1String key) const
 {
     QSettings *p = files ? files->currentProfile() : nullptr;
-    return p ? p->value(QLatin1String(key), 0).toUInt() : 0;
+    return p ? p->value(key, 0).toUInt() : 0;
 }
 
 static QApplication *widgetApp() { return qobject_cast<QApplication *>(QCoreApplication::instance()); }
 
 void PointerSettings::setCursorSpeed(uint cursorSpeed)
 {
-    writeStep("sensor/cursorSpeed_R5", cursorSpeed);
+    writeStep(DiskLayout::Key::kCursorSpeed, cursorSpeed);
     applyCursorSpeed(cursorSpeed);
 }
 
@@ -77,7 +78,7 @@ void PointerSettings::applyCursorSpeed(uint cursorSpeed)
 
 void PointerSettings::setVerticalScrollLines(uint lines)
 {
-    writeStep("sensor/verticalScrollLines_R5", lines);
+    writeStep(DiskLayout::Key::kScrollLines, lines);
     applyVerticalScrollLines(lines);
 }
 
@@ -93,7 +94,7 @@ void PointerSettings::applyVerticalScrollLines(uint lines)
 
 void PointerSettings::setDoubleClickSpeed(uint speed)
 {
-    writeStep("sensor/doubleClickSpeed_R5", speed);
+    writeStep(DiskLayout::Key::kDoubleClickSpeed, speed);
     applyDoubleClickSpeed(speed);
 }
 
@@ -131,6 +132,6 @@ bool PointerSettings::getAcceleration()
     return params[2] != 0;
 }
 
-uint PointerSettings::getCursorSpeed() const { return readStep("sensor/cursorSpeed_R5"); }
-uint PointerSettings::getVerticalScrollLines() const { return readStep("sensor/verticalScrollLines_R5"); }
-uint PointerSettings::getDoubleClickSpeed() const { return readStep("sensor/doubleClickSpeed_R5"); }
+uint PointerSettings::getCursorSpeed() const { return readStep(DiskLayout::Key::kCursorSpeed); }
+uint PointerSettings::getVerticalScrollLines() const { return readStep(DiskLayout::Key::kScrollLines); }
+uint PointerSettings::getDoubleClickSpeed() const { return readStep(DiskLayout::Key::kDoubleClickSpeed); }

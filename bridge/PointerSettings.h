@@ -45,8 +45,8 @@ public:
 
 private:
     PointerBackend *host();
-    void writeStep(const char *key, uint step);
-    uint readStep(const char *key) const;
+    void writeStep(QLatin1String key, uint step);
+    uint readStep(QLatin1String key) const;
 
     const ProfileFiles *files;
     BackendMaker makeBackend;

@@ -2,6 +2,7 @@
 // Application settings and the ten profile files. Settings objects stay open for the run;
 // import and reset swap one of them for a fresh object on the replaced file.
 #include "ProfileFiles.h"
+#include "DiskLayout.h"
 #include "Hid_Thread.h"
 #include "Localisation.h"
 #include <QDateTime>
@@ -15,20 +16,15 @@
 #include <QTemporaryFile>
 
 namespace {
-const QString kSettingDir = QStringLiteral("./modules/setting/");
-const QString kApConfig = QStringLiteral("./modules/setting/apConfig.bin");
-const QString kApConfigFactory = QStringLiteral("./modules/setting/apConfigD.bin");
-const QString kProfileFactory = QStringLiteral("./modules/setting/pD.bin");
-constexpr int kProfileCount = 10;
-// Number 1-10 of the profile last made current.
-const QString kCurrentProfileKey = QStringLiteral("R5/currentProfile");
+using DiskLayout::kProfileCount;
+namespace Key = DiskLayout::Key;
 // The settings page stores 32 entries; anything near this bound is a damaged file.
 constexpr int kMaxApConfigEntries = 1024;
 
 int familyOverride = ProfileFiles::kNoOverride;
 
 // Groups a profile of either family holds; an imported file without any is not a profile.
-const QStringList kProfileGroups = {"sensor", "color_R5", "keydefine_R5", "keydefine", "color", "userPicture"};
+const QStringList kProfileGroups = DiskLayout::Key::profileGroups();
 
 QVariantList listValue(const QSettings &s, const QString &key)
 {
@@ -58,37 +54,30 @@ ProfileFiles::~ProfileFiles()
     delete ap;
 }
 
-QString ProfileFiles::profilePath(int index)
-{
-    return kSettingDir + QStringLiteral("p%1.bin").arg(index + 1);
-}
+QString ProfileFiles::profilePath(int index) { return DiskLayout::profilePath(index); }
 
-QString ProfileFiles::factoryProfilePath() { return kProfileFactory; }
+QString ProfileFiles::factoryProfilePath() { return DiskLayout::profileFactoryPath(); }
 
-// The factory file on disk, or the copy built into the program when that one is missing
-// or itself damaged.
-static QByteArray factoryContents(const QString &factory, IniCheck::Kind kind)
+// Before a working file is opened for the run it is made sound: restored when missing
+// (so an installed program's first start seeds the user's folder), repaired (and the
+// damaged file kept aside) when it does not parse, and given the keys a newer factory
+// file brought.
+static QSettings *openWorkingFile(const QString &path, const QString &factoryName, IniCheck::Kind kind)
 {
-    QByteArray bytes;
-    if (FileSafety::readFile(factory, &bytes, FileSafety::kMaxSettingsFile) && !IniCheck::check(bytes, kind).damaged)
-        return bytes;
-    return FileSafety::shippedCopy(factory);
-}
-
-// Before a working file is opened for the run it is made sound: restored when missing,
-// repaired (and the damaged file kept aside) when it does not parse.
-static QSettings *openWorkingFile(const QString &path, const QString &factory, IniCheck::Kind kind)
-{
-    FileSafety::ensureSound(path, {kind, factoryContents(factory, kind)});
-    return new FileSafety::SettingsFile(path);
+    const QByteArray factory = FileSafety::factoryContents(factoryName, kind);
+    FileSafety::ensureSound(path, {kind, factory});
+    auto *s = new FileSafety::SettingsFile(path);
+    if (DiskLayout::isInstalled() && FileSafety::takeNewKeys(*s, factory))
+        s->save();
+    return s;
 }
 
 void ProfileFiles::openAll()
 {
-    QDir().mkpath(kSettingDir);
-    ap = openWorkingFile(kApConfig, kApConfigFactory, IniCheck::Kind::AppSettings);
+    QDir().mkpath(DiskLayout::settingsFolder());
+    ap = openWorkingFile(DiskLayout::appSettingsPath(), DiskLayout::appSettingsFactoryName(), IniCheck::Kind::AppSettings);
     for (int i = 0; i < kProfileCount; ++i)
-        profiles.append(openWorkingFile(profilePath(i), kProfileFactory, IniCheck::Kind::Profile));
+        profiles.append(openWorkingFile(profilePath(i), DiskLayout::profileFactoryName(), IniCheck::Kind::Profile));
 }
 
 QSettings *ProfileFiles::apConfig() const { return ap; }
@@ -107,14 +96,14 @@ void ProfileFiles::setCurrentIndex(int index)
 int ProfileFiles::storedCurrentIndex() const
 {
     bool ok = false;
-    const int index = ap ? ap->value(kCurrentProfileKey).toInt(&ok) - 1 : -1;
+    const int index = ap ? ap->value(Key::kCurrentProfile).toInt(&ok) - 1 : -1;
     return ok && index >= 0 && index < kProfileCount ? index : 0;
 }
 
 void ProfileFiles::storeCurrentIndex(int index)
 {
     if (ap && index >= 0 && index < kProfileCount && storedCurrentIndex() != index) {
-        ap->setValue(kCurrentProfileKey, index + 1);
+        ap->setValue(Key::kCurrentProfile, index + 1);
         FileSafety::save(*ap);
     }
 }
@@ -134,31 +123,31 @@ void ProfileFiles::setFamilyOverrideForTests(int family) { familyOverride = fami
 
 void ProfileFiles::saveApConfig(const QVariantList &apConfigs)
 {
-    ap->setValue(QStringLiteral("common/total"), apConfigs.size());
+    ap->setValue(Key::kAppTotal, apConfigs.size());
     for (int i = 0; i < apConfigs.size(); ++i)
-        ap->setValue(QStringLiteral("common/%1").arg(i), apConfigs.at(i));
+        ap->setValue(Key::appEntry(i), apConfigs.at(i));
 }
 
 QVariantList ProfileFiles::loadApConfig() const
 {
-    const int total = qBound(0, ap->value(QStringLiteral("common/total"), 0).toInt(), kMaxApConfigEntries);
+    const int total = qBound(0, ap->value(Key::kAppTotal, 0).toInt(), kMaxApConfigEntries);
     QVariantList result;
     result.reserve(total);
     for (int i = 0; i < total; ++i)
-        result.append(ap->value(QStringLiteral("common/%1").arg(i), 0));
+        result.append(ap->value(Key::appEntry(i), 0));
     return result;
 }
 
 QVariantList ProfileFiles::loadDeviceApConfig() const
 {
-    return {ap->value(QStringLiteral("R5/colorMaxStage"), 8).toInt()};
+    return {ap->value(Key::kColorMaxStage, 8).toInt()};
 }
 
 void ProfileFiles::resetApconfig()
 {
     QByteArray factory;
-    if (!FileSafety::readFile(kApConfigFactory, &factory)
-        || !FileSafety::isIniWithGroup(factory, {QStringLiteral("common")})) {
+    if (!FileSafety::readFile(DiskLayout::appSettingsFactoryPath(), &factory)
+        || !FileSafety::isIniWithGroup(factory, {Key::kCommonGroup})) {
         qDebug().noquote() << "resetApconfig: factory settings missing or unreadable, nothing changed";
         return;
     }
@@ -172,12 +161,12 @@ void ProfileFiles::resetApconfig()
         qDebug().noquote() << "resetApconfig: could not write" << path;
         FileSafety::report(path, FileSafety::Problem::Unwritable);
     }
-    ap = new FileSafety::SettingsFile(kApConfig);
+    ap = new FileSafety::SettingsFile(DiskLayout::appSettingsPath());
 }
 
 bool ProfileFiles::getIsSkinShow() const
 {
-    return QDir(QStringLiteral("./modules/img")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() > 1;
+    return QDir(DiskLayout::imageFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() > 1;
 }
 
 QString ProfileFiles::getCustomFilePath()
@@ -201,26 +190,26 @@ QString ProfileFiles::getCustomFilePath()
 
 QVariantList ProfileFiles::loadDefaultProfile(uchar uiPageId) const
 {
-    QSettings pd(kProfileFactory, QSettings::IniFormat);
+    QSettings pd(DiskLayout::profileFactoryPath(), QSettings::IniFormat);
     QVariantList result;
     switch (uiPageId) {
     case 0:
         for (int i = 0; i < 16; ++i)
-            result += listValue(pd, QStringLiteral("keydefine_R5/%1").arg(i));
+            result += listValue(pd, Key::mouseKey(i));
         break;
     case 2:
-        result += listValue(pd, QStringLiteral("color_R5/type0"));
-        result += listValue(pd, QStringLiteral("color_R5/ledEffect"));
+        result += listValue(pd, Key::stageColors(0));
+        result += listValue(pd, Key::kLedEffect);
         break;
     case 3:
-        result.append(pd.value(QStringLiteral("sensor/reportRate_R5"), 2).toInt());
-        result.append(pd.value(QStringLiteral("sensor/cursorSpeed_R5"), 5u).toUInt());
-        result.append(pd.value(QStringLiteral("sensor/verticalScrollLines_R5"), 2u).toUInt());
-        result.append(pd.value(QStringLiteral("sensor/doubleClickSpeed_R5"), 5u).toUInt());
-        result += listValue(pd, QStringLiteral("sensor/dpi_R5"));
-        result.append(pd.value(QStringLiteral("sensor/stage_R5"), 2).toInt());
-        result += listValue(pd, QStringLiteral("color_R5/type1"));
-        result += listValue(pd, QStringLiteral("color_R5/type2"));
+        result.append(pd.value(Key::kReportRate, 2).toInt());
+        result.append(pd.value(Key::kCursorSpeed, 5u).toUInt());
+        result.append(pd.value(Key::kScrollLines, 2u).toUInt());
+        result.append(pd.value(Key::kDoubleClickSpeed, 5u).toUInt());
+        result += listValue(pd, Key::kDpi);
+        result.append(pd.value(Key::kDpiStage, 2).toInt());
+        result += listValue(pd, Key::stageColors(1));
+        result += listValue(pd, Key::stageColors(2));
         break;
     default:
         break;
@@ -230,10 +219,10 @@ QVariantList ProfileFiles::loadDefaultProfile(uchar uiPageId) const
 
 QVariantList ProfileFiles::loadDefaultKeyMatrix(uchar uiPageId) const
 {
-    QSettings pd(kProfileFactory, QSettings::IniFormat);
+    QSettings pd(DiskLayout::profileFactoryPath(), QSettings::IniFormat);
     QVariantList result;
     for (int i = 0; i < 16; ++i)
-        result += listValue(pd, QStringLiteral("dKey%1/%2").arg(uiPageId).arg(i));
+        result += listValue(pd, Key::defaultKey(uiPageId, i));
     return result;
 }
 
@@ -244,9 +233,9 @@ QVariantList ProfileFiles::getKeydefine(const QVariant &matrixId) const
         return {};
     switch (deviceFamily()) {
     case 0:
-        return listValue(*p, QStringLiteral("keydefine/") + matrixId.toString());
+        return listValue(*p, Key::keyboardKey(matrixId.toString()));
     case 1:
-        return listValue(*p, QStringLiteral("keydefine_R5/") + matrixId.toString());
+        return listValue(*p, Key::mouseKey(matrixId.toString()));
     default:
         return {};
     }
@@ -333,7 +322,7 @@ ProfileFiles::Transfer ProfileFiles::importProfile(const QString &source, int pr
         // What the damaged file lost is taken from the factory profile; the file itself
         // stays as the user has it.
         QSettings *slot = profiles[profile];
-        FileSafety::fillMissing(*slot, factoryContents(kProfileFactory, IniCheck::Kind::Profile));
+        FileSafety::fillMissing(*slot, FileSafety::factoryContents(DiskLayout::profileFactoryName(), IniCheck::Kind::Profile));
         FileSafety::save(*slot);
         FileSafety::report(source, FileSafety::Problem::ImportRepaired);
         return Transfer::Repaired;
@@ -346,7 +335,7 @@ void ProfileFiles::resetProfile(int profile)
     if (profile < 0 || profile >= kProfileCount)
         return;
     QByteArray bytes;
-    if (!FileSafety::readFile(kProfileFactory, &bytes) || !FileSafety::isIniWithGroup(bytes, kProfileGroups)) {
+    if (!FileSafety::readFile(DiskLayout::profileFactoryPath(), &bytes) || !FileSafety::isIniWithGroup(bytes, kProfileGroups)) {
         qDebug().noquote() << "resetProfile: factory profile missing or unreadable, nothing changed";
         return;
     }

@@ -50,8 +50,8 @@ public:
     Transfer exportProfile(int index, const QString &target);
     Transfer importProfile(const QString &source, int index);
 
-    static QString profilePath(int index);   // "./modules/setting/p<index+1>.bin"
-    static QString factoryProfilePath();     // "./modules/setting/pD.bin"
+    static QString profilePath(int index);   // p<index+1>.bin in the settings folder
+    static QString factoryProfilePath();     // the shipped pD.bin
 
     // Slot bodies (see view_files.cpp).
     void saveApConfig(const QVariantList &apConfigs);

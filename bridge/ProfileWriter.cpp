@@ -3,9 +3,11 @@
 // the way each page reads it back, so a later edit cannot change a run half way; then
 // each setting goes out through the command path of its page, its outcome logged.
 #include "ProfileWriter.h"
+#include "DiskLayout.h"
 #include "DeviceBytes.h"
 #include "Hid_Thread.h"
 #include "MacroSlots.h"
+#include "MouseCodec.h"
 #include "MouseCommands.h"
 #include "Collaborators.h"
 #include "ProfileFiles.h"
@@ -15,11 +17,13 @@
 #include <algorithm>
 #include <functional>
 
+using DeviceBytes::pageInt;
 using DeviceBytes::unsignedList;
+using MouseCodec::Stages;
+namespace Key = DiskLayout::Key;
 
 namespace {
 constexpr int MouseFamily = 1;
-constexpr int Stages = 8;
 
 // The profile as the pages would show it after reading it back.
 struct Snapshot {
@@ -37,15 +41,6 @@ struct Snapshot {
     QList<QVariantList> fireKeys;
 };
 
-// Position (1-8) of the lowest set bit, 0 for none: how the sensor page reads a rate byte.
-int lowestBit(uint value)
-{
-    for (int bit = 0; bit < 8; ++bit)
-        if (value & (1u << bit))
-            return bit + 1;
-    return 0;
-}
-
 // Colour values as the colour groups keep them: 0-255.
 QVariantList clampedColours(const QVariantList &values)
 {
@@ -58,51 +53,52 @@ QVariantList clampedColours(const QVariantList &values)
 Snapshot read(const QSettings &p, RecoilStore *recoil)
 {
     Snapshot s;
-    s.rate = ProfileWriter::reportRateByte(p.value(QStringLiteral("sensor/reportRate_R5"), 0).toUInt() & 0xFF);
+    // The byte the sensor page sends for the choice it shows (1000 Hz for anything odd).
+    s.rate = MouseCodec::reportRateByte(MouseCodec::reportRateIndex(p.value(Key::kReportRate, 0).toUInt() & 0xFF));
 
-    const QVariantList dpi = p.value(QStringLiteral("sensor/dpi_R5")).toList();
+    const QVariantList dpi = p.value(Key::kDpi).toList();
     if (!dpi.isEmpty())
         for (int i = 0; i < Stages; ++i)
-            s.dpi.append(ProfileWriter::pageInt(i < dpi.size() ? dpi.at(i) : QVariant(), 0));
-    const uint stage = p.value(QStringLiteral("sensor/stage_R5"), 0).toUInt() & 0xFF;
+            s.dpi.append(pageInt(i < dpi.size() ? dpi.at(i) : QVariant(), 0));
+    const uint stage = p.value(Key::kDpiStage, 0).toUInt() & 0xFF;
     s.stage = uchar(std::clamp<uint>(stage, 1, Stages));
 
-    const QVariantList type1 = unsignedList(p.value(QStringLiteral("color_R5/type1"), 0));
-    if (type1.size() == 24)
+    const QVariantList type1 = unsignedList(p.value(Key::stageColors(1), 0));
+    if (type1.size() == MouseCodec::StageColorBytes)
         s.rgb = clampedColours(type1);
-    const QVariantList type2 = unsignedList(p.value(QStringLiteral("color_R5/type2"), 0));
+    const QVariantList type2 = unsignedList(p.value(Key::stageColors(2), 0));
     if (type2.size() == Stages)
         s.ids = type2;
-    const QVariantList type0 = unsignedList(p.value(QStringLiteral("color_R5/type0"), 0));
-    if (type0.size() == 24)
+    const QVariantList type0 = unsignedList(p.value(Key::stageColors(0), 0));
+    if (type0.size() == MouseCodec::StageColorBytes)
         s.light = clampedColours(type0);
 
-    const QVariantList triple = unsignedList(p.value(QStringLiteral("color_R5/ledEffect"), 0));
+    const QVariantList triple = unsignedList(p.value(Key::kLedEffect, 0));
     if (triple.size() == 3) {
         const uint index = triple.at(0).toUInt();
-        const QVariant power = p.value(QStringLiteral("color_R5/ledPower"));
+        const QVariant power = p.value(Key::kLedPower);
         // Files from before the on/off flag: effect index 0 reads as light off.
         const bool on = power.isValid() ? power.toBool() : index != 0;
-        s.effect = MouseCommands::ledEffectBytes(index < 10 ? int(index) : 0, int(std::min(triple.at(1).toUInt(), 7u)),
+        s.effect = MouseCodec::ledEffectBytes(index < 10 ? int(index) : 0, int(std::min(triple.at(1).toUInt(), 7u)),
                                                  int(std::min(triple.at(2).toUInt(), 7u)), on);
     }
 
     // A key the profile lacks has its factory function, as on the key page.
     const QSettings factory(ProfileFiles::factoryProfilePath(), QSettings::IniFormat);
-    for (int k = 0; k < 16; ++k) {
-        const QString key = QStringLiteral("keydefine_R5/%1").arg(k);
+    for (int k = 0; k < MouseCodec::Keys; ++k) {
+        const QString key = Key::mouseKey(k);
         QVariantList record = p.value(key).toList();
-        if (record.size() < 4)
+        if (record.size() < MouseCodec::KeyRecordBytes)
             record = factory.value(key).toList();
-        for (int i = 0; i < 4; ++i)
-            s.keys.append(ProfileWriter::pageInt(i < record.size() ? record.at(i) : QVariant(), 0) & 0xFF);
+        for (int i = 0; i < MouseCodec::KeyRecordBytes; ++i)
+            s.keys.append(pageInt(i < record.size() ? record.at(i) : QVariant(), 0) & 0xFF);
     }
 
-    s.hasScrollSwap = p.contains(QStringLiteral("keydefine_R5/scrollswap"));
-    s.scrollSwap = p.value(QStringLiteral("keydefine_R5/scrollswap"), false).toBool();
-    s.cursor = std::min(p.value(QStringLiteral("sensor/cursorSpeed_R5"), 0).toUInt(), 10u);
-    s.lines = std::min(p.value(QStringLiteral("sensor/verticalScrollLines_R5"), 0).toUInt(), 10u);
-    s.doubleClick = std::min(p.value(QStringLiteral("sensor/doubleClickSpeed_R5"), 0).toUInt(), 10u);
+    s.hasScrollSwap = p.contains(Key::kScrollSwap);
+    s.scrollSwap = p.value(Key::kScrollSwap, false).toBool();
+    s.cursor = std::min(p.value(Key::kCursorSpeed, 0).toUInt(), 10u);
+    s.lines = std::min(p.value(Key::kScrollLines, 0).toUInt(), 10u);
+    s.doubleClick = std::min(p.value(Key::kDoubleClickSpeed, 0).toUInt(), 10u);
     for (int slot = 0; slot < 3; ++slot)
         s.fireKeys.append(recoil ? recoil->getSelGundata(slot) : QVariantList());
     return s;
@@ -134,28 +130,6 @@ QString ProfileWriter::Step::text() const
 
 ProfileWriter::ProfileWriter(const Sources &sources, QObject *parent) : QObject(parent), sources(sources) {}
 
-int ProfileWriter::pageInt(const QVariant &v, int fallback)
-{
-    const QString text = v.toString().trimmed();
-    int i = 0;
-    const bool negative = i < text.size() && text.at(i) == QLatin1Char('-');
-    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        ++i;
-    const int digitsFrom = i;
-    qint64 n = 0;
-    while (i < text.size() && text.at(i).isDigit() && n < 0x7FFFFFFF)
-        n = n * 10 + text.at(i++).digitValue();
-    if (i == digitsFrom)
-        return fallback;
-    return int(negative ? -n : n);
-}
-
-uchar ProfileWriter::reportRateByte(uint stored)
-{
-    const int index = std::clamp(4 - lowestBit(stored), 0, 3);
-    return uchar(1 << (3 - index));
-}
-
 bool ProfileWriter::run()
 {
     if (running || !sources.profile)
@@ -185,7 +159,7 @@ bool ProfileWriter::run()
             if (!MouseCommands::readDpiStageCount(link, &count))
                 return Sent::No;
             MouseCommands::sendDpiSet(link, count >= 1 && count <= Stages ? count : Stages,
-                                      MouseCommands::dpiCodes(s.dpi));
+                                      MouseCodec::dpiCodes(s.dpi));
             return Sent::Yes;
         }});
     actions.append({{Item::DpiStage}, [&] {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Writes one whole profile to the mouse, every command as the page that owns the setting
-// sends it, and finds out which of them reached the mouse. Needs no view or window: it
+// sends it (values coded by device/MouseCodec), and finds out which of them reached the mouse. Needs no view or window: it
 // gets its collaborators handed in and reports through signals.
 #pragma once
 #include <QList>
@@ -53,11 +53,6 @@ public:
     QList<Step> failed() const { return failures; }
     // True when not one command of the last run reached the mouse.
     bool nothingReached() const { return !anyReached; }
-
-    // Parse as the pages do (parseInt): leading blanks, sign and digits; else fallback.
-    static int pageInt(const QVariant &v, int fallback);
-    // Report-rate byte the sensor page sends for a stored value (1000 Hz for anything odd).
-    static uchar reportRateByte(uint stored);
 
 signals:
     void progress(int done, int total);

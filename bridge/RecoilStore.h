@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Recoil tables of the press-gun page: per game twelve weapons of seven values, and the
-// three fire-key choices, in the shipped files under ./modules/gun/.
+// three fire-key choices, in the recoil folder of the layout (seeded from the shipped files).
 #pragma once
 #include <QObject>
 #include <QVariant>
@@ -15,7 +15,7 @@ public:
     static constexpr int kGuns = 12;
     static constexpr int kFields = 7;
 
-    // "./modules/gun/gunData<game>.bin", or empty when the game number is not a number.
+    // gunData<game>.bin in the recoil folder, or empty when the game number is not a number.
     static QString gamePath(const QVariant &gameNo);
 
     void saveGundata(const QVariant &gameNo, const QVariantList &gunData);

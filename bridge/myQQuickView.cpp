@@ -2,6 +2,7 @@
 // View construction, calls into the QML root, and the sound slots.
 #include "myQQuickView.h"
 #include "AllSave.h"
+#include "BindingSettings.h"
 #include "FileNotices.h"
 #include "Hid_Thread.h"
 #include "InterfaceSounds.h"
@@ -9,14 +10,16 @@
 #include "KeyNameTable.h"
 #include "KeyNames.h"
 #include "KeyboardSettings.h"
+#include "LightingSettings.h"
 #include "Localisation.h"
 #include "MacroLibrary.h"
+#include "MacroRecoilSettings.h"
 #include "MacroSlots.h"
-#include "MouseSettings.h"
 #include "PointerBackend.h"
 #include "PointerSettings.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
+#include "SensorSettings.h"
 #include "UserDialogs.h"
 #include <QDebug>
 #include <QQuickItem>
@@ -43,8 +46,25 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     macros = new MacroLibrary(files, UserDialogs::fileDialogs(this), this);
     recoil = new RecoilStore(this);
     pointer = new PointerSettings(files, &PointerBackend::createForDesktop, this);
-    mouse = new MouseSettings(this);
-    keyboard = new KeyboardSettings(this);
+
+    // The device settings get their collaborators here; the link is the one of the moment.
+    DeviceSettings::Context device;
+    device.link = link;
+    device.files = files;
+    device.macros = macros;
+    device.recoil = recoil;
+    device.messageTexts = &messageTexts;
+    device.hold = &deviceWrites;
+    device.warn = warn;
+    device.ask = [](const QString &title, const QString &text) {
+        return UserDialogs::warning(nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+            == QMessageBox::Ok;
+    };
+    sensor = new SensorSettings(device, this);
+    lighting = new LightingSettings(device, this);
+    bindings = new BindingSettings(device, this);
+    mouseMacros = new MacroRecoilSettings(device, this);
+    keyboard = new KeyboardSettings(device, this);
     macroSlots = new MacroSlots(files, macros, lang, warn, this);
     AllSave::Parts parts;
     parts.link = link;
@@ -52,7 +72,7 @@ myQQuickView::myQQuickView(QWidget *parent) : QQuickWidget(parent)
     parts.recoil = recoil;
     parts.pointer = pointer;
     parts.strings = lang;
-    parts.holdDeviceWrites = [this](bool hold) { mouse->holdDeviceWrites(hold); };
+    parts.holdDeviceWrites = [this](bool hold) { deviceWrites.held = hold; };
     parts.captions = [this] {
         QQuickItem *root = rootObject();
         return root ? root->property("globalSetting_stringList").toStringList() : QStringList();

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The one object QML calls (context property "ui_View"). Slots are declared here in
 // their fixed meta-method order. The view builds the modules under bridge/, hands each
-// its collaborators, and its slots only forward to them. Only the mouse and keyboard
-// settings are still handed the view itself.
+// its collaborators, and its slots only forward to them.
 #pragma once
+#include "DeviceSettings.h"
 #include <QQuickWidget>
 #include <QStringList>
 #include <QVariant>
@@ -18,7 +18,10 @@ class RecoilStore;
 class FileNotices;
 class Localisation;
 class PointerSettings;
-class MouseSettings;
+class SensorSettings;
+class LightingSettings;
+class BindingSettings;
+class MacroRecoilSettings;
 class KeyboardSettings;
 class MacroSlots;
 class AllSave;
@@ -48,8 +51,13 @@ public:
     RecoilStore *recoil = nullptr;
     Localisation *lang = nullptr;
     PointerSettings *pointer = nullptr;
-    MouseSettings *mouse = nullptr;
+    // The mouse's device settings by concern, and the keyboard's.
+    SensorSettings *sensor = nullptr;
+    LightingSettings *lighting = nullptr;
+    BindingSettings *bindings = nullptr;
+    MacroRecoilSettings *mouseMacros = nullptr;
     KeyboardSettings *keyboard = nullptr;
+    DeviceSettings::WriteHold deviceWrites;   // held by "ALL SAVE" while the pages store
     MacroSlots *macroSlots = nullptr;
     AllSave *allSaver = nullptr;
     KeyCapture *capture = nullptr;
@@ -173,6 +181,17 @@ public slots:
     // 0 no capture, 1 global (the whole desktop), 2 only while the window has focus.
     int keyCaptureMode();                                              // 103
     // ---- end of capture block ----
+
+    // ---- codec block (appended): values the pages show, coded by the mouse codec ----
+    // Report-rate list index (125, 250, 500, 1000 Hz) to the 01H byte, and a byte back.
+    int reportRateByte(int index);                                     // 104
+    int reportRateIndex(QVariant rate);                                // 105
+    // What the key page shows for a four-byte key record (see MouseCodec::keyRecordView),
+    // and the record of a key-page function (0 key, 1 mouse, 2 media, 3 combo, 4 macro,
+    // 5 fire key, 6 gun loop) from the page's choices; empty when they name none.
+    QVariantMap keyRecordView(QVariantList record);                    // 106
+    QVariantList keyRecordOf(int function, QVariantList choices);      // 107
+    // ---- end of codec block ----
 
 signals:
     // "ALL SAVE" under way: `done` of `total` settings written; then its outcome for the

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: MIT
 // Device settings slots of the mouse and the keyboard: each forwards to its module.
+#include "BindingSettings.h"
 #include "KeyboardSettings.h"
-#include "MouseSettings.h"
+#include "LightingSettings.h"
+#include "MacroRecoilSettings.h"
+#include "SensorSettings.h"
 #include "myQQuickView.h"
 
 void myQQuickView::syncFW() { keyboard->syncFW(); }
-void myQQuickView::ui_01H_SetReportRate(uchar rate) { mouse->ui_01H_SetReportRate(rate); }
-void myQQuickView::ui_02H_SetCurrentProfile(int profile) { mouse->ui_02H_SetCurrentProfile(profile); }
+void myQQuickView::ui_01H_SetReportRate(uchar rate) { sensor->ui_01H_SetReportRate(rate); }
+void myQQuickView::ui_02H_SetCurrentProfile(int profile) { sensor->ui_02H_SetCurrentProfile(profile); }
 void myQQuickView::ui_03H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3, uchar byte4)
 {
-    mouse->ui_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
+    mouseMacros->ui_03H_SetKeyboardoption(byte1, byte2, byte3, byte4);
 }
 void myQQuickView::ui_04H_SetButtonSensitivity(uchar sens1, uchar sens2, uchar sens3, uchar sens4, uchar index)
 {
-    mouse->ui_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4, index);
+    mouseMacros->ui_04H_SetButtonSensitivity(sens1, sens2, sens3, sens4, index);
 }
 void myQQuickView::ui_07H_SetControlIndicatorLight(uchar effect, uchar frequenty)
 {
@@ -40,9 +43,9 @@ void myQQuickView::ui_14H_SetColor(uchar index, uchar rValue, uchar gValue, ucha
     keyboard->ui_14H_SetColor(index, rValue, gValue, bValue);
 }
 QString myQQuickView::ui_80H_GetFWVersion() { return keyboard->ui_80H_GetFWVersion(); }
-QVariant myQQuickView::ui_81H_GetReportRate() { return mouse->ui_81H_GetReportRate(); }
+QVariant myQQuickView::ui_81H_GetReportRate() { return sensor->ui_81H_GetReportRate(); }
 QVariant myQQuickView::ui_82H_GetCurrentProfile() { return keyboard->ui_82H_GetCurrentProfile(); }
-QVariantList myQQuickView::ui_83H_GetKeyboardoption() { return mouse->ui_83H_GetKeyboardoption(); }
+QVariantList myQQuickView::ui_83H_GetKeyboardoption() { return mouseMacros->ui_83H_GetKeyboardoption(); }
 QVariantList myQQuickView::ui_84H_GetButtonSensitivity() { return keyboard->ui_84H_GetButtonSensitivity(); }
 QVariantList myQQuickView::ui_88H_GetLEDType() { return keyboard->ui_88H_GetLEDType(); }
 QVariant myQQuickView::ui_89H_GetKeyboardMode() { return keyboard->ui_89H_GetKeyboardMode(); }
@@ -51,41 +54,41 @@ QVariantList myQQuickView::ui_8EH_GetKeyOnOff() { return keyboard->ui_8EH_GetKey
 QVariantList myQQuickView::ui_91H_GetMacroKey(uchar macroId) { return keyboard->ui_91H_GetMacroKey(macroId); }
 QVariantList myQQuickView::ui_92H_GetUserPicture(uchar index) { return keyboard->ui_92H_GetUserPicture(index); }
 QVariantList myQQuickView::ui_94H_GetColor(uchar index) { return keyboard->ui_94H_GetColor(index); }
-QVariant myQQuickView::getSensorType() { return mouse->getSensorType(); }
-bool myQQuickView::chkIsLogoLedWork() { return mouse->chkIsLogoLedWork(); }
-bool myQQuickView::getMsgAns_FoolProofing() { return mouse->getMsgAns_FoolProofing(); }
-void myQQuickView::setScrollPinSwap(bool isSwap) { mouse->setScrollPinSwap(isSwap); }
-void myQQuickView::ui_0BH_SetCurrentDPIStage(uchar dpiStage) { mouse->ui_0BH_SetCurrentDPIStage(dpiStage); }
+QVariant myQQuickView::getSensorType() { return sensor->getSensorType(); }
+bool myQQuickView::chkIsLogoLedWork() { return lighting->chkIsLogoLedWork(); }
+bool myQQuickView::getMsgAns_FoolProofing() { return bindings->getMsgAns_FoolProofing(); }
+void myQQuickView::setScrollPinSwap(bool isSwap) { bindings->setScrollPinSwap(isSwap); }
+void myQQuickView::ui_0BH_SetCurrentDPIStage(uchar dpiStage) { sensor->ui_0BH_SetCurrentDPIStage(dpiStage); }
 void myQQuickView::ui_0DH_SetRGBLedEffect(uchar effect, uchar option1, uchar option2, QVariantList configs)
 {
-    mouse->ui_0DH_SetRGBLedEffect(effect, option1, option2, configs);
+    lighting->ui_0DH_SetRGBLedEffect(effect, option1, option2, configs);
 }
 void myQQuickView::ui_10H_SetLED8StageColor(uchar type, QVariantList src24)
 {
-    mouse->ui_10H_SetLED8StageColor(type, src24);
+    lighting->ui_10H_SetLED8StageColor(type, src24);
 }
 void myQQuickView::ui_11H_SetDPISet(uchar dpiStage, QVariantList src8, QVariantList valueForIndex)
 {
-    mouse->ui_11H_SetDPISet(dpiStage, src8, valueForIndex);
+    sensor->ui_11H_SetDPISet(dpiStage, src8, valueForIndex);
 }
-void myQQuickView::ui_12H_SetKeyMatrix(QVariantList src64) { mouse->ui_12H_SetKeyMatrix(src64); }
+void myQQuickView::ui_12H_SetKeyMatrix(QVariantList src64) { bindings->ui_12H_SetKeyMatrix(src64); }
 void myQQuickView::ui_12H_SetDefaultKeyMatrix(QVariantList src64, uint index)
 {
-    mouse->ui_12H_SetDefaultKeyMatrix(src64, index);
+    bindings->ui_12H_SetDefaultKeyMatrix(src64, index);
 }
-void myQQuickView::ui_13H_SetMacroKey(QVariant macroId, QVariant name) { mouse->ui_13H_SetMacroKey(macroId, name); }
-bool myQQuickView::getScrollPinSwap() { return mouse->getScrollPinSwap(); }
+void myQQuickView::ui_13H_SetMacroKey(QVariant macroId, QVariant name) { mouseMacros->ui_13H_SetMacroKey(macroId, name); }
+bool myQQuickView::getScrollPinSwap() { return bindings->getScrollPinSwap(); }
 void myQQuickView::r5_0CH_SetPressGun(uchar a1, uchar a2, uchar a3, uchar a4, uchar a5, uchar a6)
 {
-    mouse->r5_0CH_SetPressGun(a1, a2, a3, a4, a5, a6);
+    mouseMacros->r5_0CH_SetPressGun(a1, a2, a3, a4, a5, a6);
 }
-QVariant myQQuickView::ui_8BH_GetCurrentDPIStage() { return mouse->ui_8BH_GetCurrentDPIStage(); }
-QVariantList myQQuickView::ui_8DH_GetRGBLedEffect() { return mouse->ui_8DH_GetRGBLedEffect(); }
-QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type) { return mouse->ui_90H_GetLED8StageColor(type); }
-uchar myQQuickView::ui_91H_SyncDPI() { return mouse->ui_91H_SyncDPI(); }
-void myQQuickView::ui_02H_SetKeymatrix(uchar index) { mouse->ui_02H_SetKeymatrix(index); }
-QVariantList myQQuickView::ui_91H_GetDPISet() { return mouse->ui_91H_GetDPISet(); }
-QVariantList myQQuickView::ui_92H_GetKeyMatrix() { return mouse->ui_92H_GetKeyMatrix(); }
-QVariantList myQQuickView::ui_93H_GetMacroKey(uchar macroId) { return mouse->ui_93H_GetMacroKey(macroId); }
-QVariant myQQuickView::getLedPowerOn() { return mouse->getLedPowerOn(); }
-QVariant myQQuickView::getDefaultLedPowerOn() { return mouse->getDefaultLedPowerOn(); }
+QVariant myQQuickView::ui_8BH_GetCurrentDPIStage() { return sensor->ui_8BH_GetCurrentDPIStage(); }
+QVariantList myQQuickView::ui_8DH_GetRGBLedEffect() { return lighting->ui_8DH_GetRGBLedEffect(); }
+QVariantList myQQuickView::ui_90H_GetLED8StageColor(uchar type) { return lighting->ui_90H_GetLED8StageColor(type); }
+uchar myQQuickView::ui_91H_SyncDPI() { return sensor->ui_91H_SyncDPI(); }
+void myQQuickView::ui_02H_SetKeymatrix(uchar index) { bindings->ui_02H_SetKeymatrix(index); }
+QVariantList myQQuickView::ui_91H_GetDPISet() { return sensor->ui_91H_GetDPISet(); }
+QVariantList myQQuickView::ui_92H_GetKeyMatrix() { return bindings->ui_92H_GetKeyMatrix(); }
+QVariantList myQQuickView::ui_93H_GetMacroKey(uchar macroId) { return mouseMacros->ui_93H_GetMacroKey(macroId); }
+QVariant myQQuickView::getLedPowerOn() { return lighting->getLedPowerOn(); }
+QVariant myQQuickView::getDefaultLedPowerOn() { return lighting->getDefaultLedPowerOn(); }

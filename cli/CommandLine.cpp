@@ -263,7 +263,7 @@ int run(const QString &folder, const QStringList &arguments)
         write(parsed.early);
         return parsed.early.status;
     }
-    QDir::setCurrent(folder);
+    const LayoutScope layout(folder);
     // The link's debug lines ("Device Connect") are for the window's log, not a terminal.
     if (qEnvironmentVariableIsEmpty("R5_CLI_DEBUG"))
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));

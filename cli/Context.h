@@ -4,11 +4,11 @@
 // implementation of each command serves both.
 #pragma once
 #include "HandshakeOutcome.h"
+#include "MouseModules.h"
 #include <QString>
 
 class Hid_Thread;
 class MacroLibrary;
-class MouseSettings;
 class HostPointerSettings;
 class ProfileFiles;
 class RecoilStore;
@@ -21,7 +21,7 @@ public:
     virtual ~Context() = default;
 
     virtual ProfileFiles &files() = 0;
-    virtual MouseSettings &mouse() = 0;
+    virtual MouseModules mouse() = 0;
     // The macro library; a bound macro it changes goes to the mouse again.
     virtual MacroLibrary &macros() = 0;
     virtual RecoilStore *recoil() = 0;

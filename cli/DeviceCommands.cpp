@@ -6,7 +6,9 @@
 #include "Hid_Thread.h"
 #include "LinkState.h"
 #include "MouseCommands.h"
-#include "MouseSettings.h"
+#include "LightingSettings.h"
+#include "MouseCodec.h"
+#include "SensorSettings.h"
 #include "ProfileFiles.h"
 #include "ProfileWriter.h"
 #include "StatusReport.h"
@@ -125,7 +127,7 @@ Result dpi(Context &context, const QString &list, const QString &stage)
         result.fail(BadInput, QStringLiteral("%1 DPI values given: at most %2 stages").arg(items.size()).arg(Stages));
         return result;
     }
-    QList<int> offered = MouseCommands::dpiMenuValues();
+    QList<int> offered = MouseCodec::dpiMenuValues();
     offered.removeAll(0);
     QList<int> values;
     for (const QString &item : items) {
@@ -144,9 +146,9 @@ Result dpi(Context &context, const QString &list, const QString &stage)
     while (values.size() < Stages)
         values.append(0);
 
-    MouseSettings &mouse = context.mouse();
+    const MouseModules mouse = context.mouse();
     // The stage count is the mouse's own, as the sensor page reads it.
-    const int reported = mouse.ui_91H_SyncDPI();
+    const int reported = mouse.sensor->ui_91H_SyncDPI();
     const int stages = reported >= 1 && reported <= Stages ? reported : Stages;
     if (nearestSelectable(values, stages, 0) < 0) {
         result.fail(BadInput, QStringLiteral("no stage is on: give at least one of the first %1 stages a DPI value")
@@ -168,13 +170,13 @@ Result dpi(Context &context, const QString &list, const QString &stage)
     QVariantList held;
     for (int v : values)
         held.append(v);
-    const int before = std::clamp(mouse.ui_8BH_GetCurrentDPIStage().toInt() - 1, 0, Stages - 1);
-    mouse.ui_11H_SetDPISet(uchar(stages), MouseCommands::dpiCodes(held), held);
+    const int before = std::clamp(mouse.sensor->ui_8BH_GetCurrentDPIStage().toInt() - 1, 0, Stages - 1);
+    mouse.sensor->ui_11H_SetDPISet(uchar(stages), MouseCodec::dpiCodes(held), held);
     // The mouse must never stay on a stage that is now off.
     if (chosen < 0 && !selectable(values, stages, before))
         chosen = nearestSelectable(values, stages, before);
     if (chosen >= 0)
-        mouse.ui_0BH_SetCurrentDPIStage(uchar(chosen + 1));
+        mouse.sensor->ui_0BH_SetCurrentDPIStage(uchar(chosen + 1));
     context.changed(Context::Shown::Sensor);
     noteWithoutMouse(context, result, QStringLiteral("the DPI stages were saved in profile %1 only")
                                           .arg(context.files().currentIndex() + 1));
@@ -185,13 +187,13 @@ Result rate(Context &context, const QString &perSecond)
 {
     Result result;
     bool ok = false;
-    const uchar code = MouseCommands::reportRateCode(perSecond.trimmed().toInt(&ok));
+    const uchar code = MouseCodec::reportRateCode(perSecond.trimmed().toInt(&ok));
     if (!ok || code == 0) {
         result.fail(BadInput, QStringLiteral("report rate \"%1\" is not offered: use %2")
-                                  .arg(perSecond, joined(MouseCommands::reportRates())));
+                                  .arg(perSecond, joined(MouseCodec::reportRates())));
         return result;
     }
-    context.mouse().ui_01H_SetReportRate(code);
+    context.mouse().sensor->ui_01H_SetReportRate(code);
     context.changed(Context::Shown::Sensor);
     noteWithoutMouse(context, result, QStringLiteral("the report rate was saved in profile %1 only")
                                           .arg(context.files().currentIndex() + 1));
@@ -201,7 +203,7 @@ Result rate(Context &context, const QString &perSecond)
 Result light(Context &context, const QString &effect, const QString &speed, const QString &brightness)
 {
     Result result;
-    const QStringList &names = MouseCommands::lightEffectNames();
+    const QStringList &names = MouseCodec::lightEffectNames();
     QString wanted = effect.trimmed().toUpper();
     wanted.replace(QLatin1Char('-'), QLatin1Char(' ')).replace(QLatin1Char('_'), QLatin1Char(' '));
     const bool off = wanted == QLatin1String("OFF");
@@ -220,17 +222,17 @@ Result light(Context &context, const QString &effect, const QString &speed, cons
         && (brightnessStep = numberIn(brightness, 0, MaxStep, QStringLiteral("brightness"), result)) < 0)
         return result;
 
-    MouseSettings &mouse = context.mouse();
+    const MouseModules mouse = context.mouse();
     // What is not given stays as the colour page shows it.
-    const LightSetting stored = LightSetting::of(mouse);
+    const LightSetting stored = LightSetting::of(*mouse.lighting);
     if (off)
         index = stored.effectIndex;
     if (brightnessStep < 0)
         brightnessStep = stored.brightness;
     if (speedStep < 0)
         speedStep = stored.speed;
-    const QVariantList bytes = MouseCommands::ledEffectBytes(index, brightnessStep, speedStep, !off);
-    mouse.ui_0DH_SetRGBLedEffect(uchar(bytes.at(0).toInt()), uchar(bytes.at(1).toInt()), uchar(bytes.at(2).toInt()),
+    const QVariantList bytes = MouseCodec::ledEffectBytes(index, brightnessStep, speedStep, !off);
+    mouse.lighting->ui_0DH_SetRGBLedEffect(uchar(bytes.at(0).toInt()), uchar(bytes.at(1).toInt()), uchar(bytes.at(2).toInt()),
                                  {index, brightnessStep, speedStep});
     context.changed(Context::Shown::Colour);
     noteWithoutMouse(context, result, QStringLiteral("the lighting was saved in profile %1 only")

@@ -5,7 +5,10 @@
 #include "FileSafety.h"
 #include "LinkState.h"
 #include "MacroLibrary.h"
-#include "MouseSettings.h"
+#include "BindingSettings.h"
+#include "LightingSettings.h"
+#include "MacroRecoilSettings.h"
+#include "SensorSettings.h"
 #include "ProfileFiles.h"
 #include "RecoilStore.h"
 #include <cstdio>
@@ -40,7 +43,10 @@ Session::~Session()
 {
     hid.stopWatch();
     library.reset();
-    settings.reset();
+    mouseMacros.reset();
+    bindings.reset();
+    lighting.reset();
+    sensor.reset();
     recoilStore.reset();
     profileFiles.reset();   // flushes the files
     FileSafety::setReporter({});
@@ -56,18 +62,23 @@ ProfileFiles &Session::files()
     return *profileFiles;
 }
 
-MouseSettings &Session::mouse()
+MouseModules Session::mouse()
 {
-    if (!settings) {
-        ProfileFiles *f = &files();
-        MouseSettings::Parts parts{[f] { return f->currentProfile(); }, link()};
-        // What the window shows in a box goes to standard error.
-        parts.warn = [](const QString &title, const QString &text) {
+    if (!sensor) {
+        // As the window builds them, without a window: boxes go to standard error.
+        DeviceSettings::Context device;
+        device.link = [this] { return link(); };
+        device.files = &files();
+        device.recoil = recoil();
+        device.warn = [](const QString &title, const QString &text) {
             toStderr(title.isEmpty() ? text : title + QStringLiteral(": ") + text);
         };
-        settings = std::make_unique<MouseSettings>(parts);
+        sensor = std::make_unique<SensorSettings>(device, nullptr);
+        lighting = std::make_unique<LightingSettings>(device, nullptr);
+        bindings = std::make_unique<BindingSettings>(device, nullptr);
+        mouseMacros = std::make_unique<MacroRecoilSettings>(device, nullptr);
     }
-    return *settings;
+    return {sensor.get(), lighting.get(), bindings.get(), mouseMacros.get()};
 }
 
 MacroLibrary &Session::macros()
@@ -79,7 +90,7 @@ MacroLibrary &Session::macros()
         QObject::connect(library.get(), &MacroLibrary::boundMacroChanged,
                          [this](int family, int slot, const QString &name) {
                              if (family == 1)
-                                 mouse().ui_13H_SetMacroKey(slot + 1, name);
+                                 mouse().macros->ui_13H_SetMacroKey(slot + 1, name);
                          });
     }
     return *library;
@@ -110,7 +121,7 @@ void Session::switchProfile(int index)
 {
     files().setCurrentIndex(index);
     // After a switch the profile menu puts the mouse on its first key matrix.
-    mouse().ui_02H_SetKeymatrix(0);
+    mouse().bindings->ui_02H_SetKeymatrix(0);
 }
 
 } // namespace Cli

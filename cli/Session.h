@@ -8,6 +8,10 @@
 #include <memory>
 
 class QTextStream;
+class SensorSettings;
+class LightingSettings;
+class BindingSettings;
+class MacroRecoilSettings;
 
 namespace Cli {
 
@@ -18,7 +22,7 @@ public:
     ~Session() override;
 
     ProfileFiles &files() override;
-    MouseSettings &mouse() override;
+    MouseModules mouse() override;
     MacroLibrary &macros() override;
     RecoilStore *recoil() override;
     HostPointerSettings *pointer() override { return nullptr; }
@@ -32,7 +36,10 @@ private:
     HandshakeOutcome found;
     std::unique_ptr<ProfileFiles> profileFiles;
     std::unique_ptr<RecoilStore> recoilStore;
-    std::unique_ptr<MouseSettings> settings;
+    std::unique_ptr<SensorSettings> sensor;
+    std::unique_ptr<LightingSettings> lighting;
+    std::unique_ptr<BindingSettings> bindings;
+    std::unique_ptr<MacroRecoilSettings> mouseMacros;
     std::unique_ptr<MacroLibrary> library;
 };
 

@@ -3,7 +3,10 @@
 #include "StatusReport.h"
 #include "Hid_Thread.h"
 #include "MouseCommands.h"
-#include "MouseSettings.h"
+#include "DeviceBytes.h"
+#include "LightingSettings.h"
+#include "MouseCodec.h"
+#include "SensorSettings.h"
 #include "ProfileFiles.h"
 #include "ProfileWriter.h"
 #include <QJsonArray>
@@ -56,19 +59,19 @@ QString faultText(DeviceFault fault)
 
 QString effectWord(const QString &name) { return name.toLower().replace(QLatin1Char(' '), QLatin1Char('-')); }
 
-LightSetting LightSetting::of(MouseSettings &mouse)
+LightSetting LightSetting::of(LightingSettings &lighting)
 {
     LightSetting s;
-    const QVariantList triple = mouse.ui_8DH_GetRGBLedEffect();
+    const QVariantList triple = lighting.ui_8DH_GetRGBLedEffect();
     if (triple.size() != 3)
         return s;
-    const int index = ProfileWriter::pageInt(triple.at(0), 0);
-    s.effectIndex = index >= 0 && index < MouseCommands::lightEffectNames().size() ? index : 0;
-    s.brightness = std::clamp(ProfileWriter::pageInt(triple.at(1), 7), 0, 7);
-    s.speed = std::clamp(ProfileWriter::pageInt(triple.at(2), 4), 0, 7);
+    const int index = DeviceBytes::pageInt(triple.at(0), 0);
+    s.effectIndex = index >= 0 && index < MouseCodec::lightEffectNames().size() ? index : 0;
+    s.brightness = std::clamp(DeviceBytes::pageInt(triple.at(1), 7), 0, 7);
+    s.speed = std::clamp(DeviceBytes::pageInt(triple.at(2), 4), 0, 7);
     // Files from before the on/off flag: effect index 0 reads as light off.
-    const QVariant flag = mouse.getLedPowerOn();
-    s.on = flag.isValid() ? flag.toBool() : ProfileWriter::pageInt(triple.at(0), 0) != 0;
+    const QVariant flag = lighting.getLedPowerOn();
+    s.on = flag.isValid() ? flag.toBool() : DeviceBytes::pageInt(triple.at(0), 0) != 0;
     return s;
 }
 
@@ -81,14 +84,14 @@ StatusReport StatusReport::gather(Context &context)
     r.product = found.productName;
     r.profile = context.files().currentIndex() + 1;
 
-    MouseSettings &mouse = context.mouse();
-    r.light = LightSetting::of(mouse);
+    const MouseModules mouse = context.mouse();
+    r.light = LightSetting::of(*mouse.lighting);
     // The current profile first: what the mouse was last given from here.
-    const QVariantList held = mouse.ui_91H_GetDPISet();
+    const QVariantList held = mouse.sensor->ui_91H_GetDPISet();
     for (int i = 0; i < Stages; ++i)
-        r.dpi.append(std::max(0, ProfileWriter::pageInt(held.value(i), 0)));
-    r.stage = std::clamp(mouse.ui_8BH_GetCurrentDPIStage().toInt(), 1, Stages);
-    r.rate = MouseCommands::reportRatePerSecond(ProfileWriter::reportRateByte(mouse.ui_81H_GetReportRate().toUInt()));
+        r.dpi.append(std::max(0, DeviceBytes::pageInt(held.value(i), 0)));
+    r.stage = std::clamp(mouse.sensor->ui_8BH_GetCurrentDPIStage().toInt(), 1, Stages);
+    r.rate = MouseCodec::reportRatePerSecond(MouseCodec::reportRateByte(MouseCodec::reportRateIndex(mouse.sensor->ui_81H_GetReportRate().toUInt())));
 
     Hid_Thread *link = context.link();
     if (!link)
@@ -100,7 +103,7 @@ StatusReport StatusReport::gather(Context &context)
     if (link->hid_91H_GetDPISet(count, codes)) {
         r.stages = count >= 1 && count <= Stages ? count : Stages;
         for (int i = 0; i < Stages; ++i)
-            r.dpi[i] = MouseCommands::dpiValue(codes[i]);
+            r.dpi[i] = MouseCodec::dpiValue(codes[i]);
     }
     uchar stage = 0;
     link->hid_8BH_GetCurrentDPIStage(stage);
@@ -108,12 +111,12 @@ StatusReport StatusReport::gather(Context &context)
         r.stage = stage;
     uchar rate = 0;
     link->hid_81H_GetReportRate(rate);
-    if (const int perSecond = MouseCommands::reportRatePerSecond(rate))
+    if (const int perSecond = MouseCodec::reportRatePerSecond(rate))
         r.rate = perSecond;
     uchar effect = 0, option1 = 0, option2 = 0;
     link->hid_8DH_GetRGBLedEffect(effect, option1, option2);
     r.light.on = effect != 0;
-    if (effect >= 1 && effect <= MouseCommands::lightEffectNames().size())
+    if (effect >= 1 && effect <= MouseCodec::lightEffectNames().size())
         r.light.effectIndex = effect - 1;
     return r;
 }
@@ -133,7 +136,7 @@ QString StatusReport::text() const
         values.append(dpiText(v));
     lines << QStringLiteral("dpi stage:    %1").arg(stage) << QStringLiteral("dpi stages:   %1").arg(values.join(QLatin1Char(',')))
           << QStringLiteral("report rate:  %1").arg(rate > 0 ? QString::number(rate) : QStringLiteral("unknown"));
-    const QString effect = effectWord(MouseCommands::lightEffectNames().value(light.effectIndex));
+    const QString effect = effectWord(MouseCodec::lightEffectNames().value(light.effectIndex));
     lines << (light.on ? QStringLiteral("light:        %1, speed %2, brightness %3").arg(effect).arg(light.speed).arg(light.brightness)
                        : QStringLiteral("light:        off"));
     lines << QStringLiteral("read from:    %1").arg(fromMouse ? QStringLiteral("mouse") : QStringLiteral("profile"));
@@ -155,7 +158,7 @@ QString StatusReport::json() const
     for (int v : dpi)
         values.append(v > 0 ? QJsonValue(v) : QJsonValue(QStringLiteral("off")));
     const QJsonObject lighting{{QStringLiteral("on"), light.on},
-                               {QStringLiteral("effect"), effectWord(MouseCommands::lightEffectNames().value(light.effectIndex))},
+                               {QStringLiteral("effect"), effectWord(MouseCodec::lightEffectNames().value(light.effectIndex))},
                                {QStringLiteral("speed"), light.speed},
                                {QStringLiteral("brightness"), light.brightness}};
     const QJsonObject all{{QStringLiteral("device"), device},

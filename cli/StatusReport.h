@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-class MouseSettings;
+class LightingSettings;
 
 namespace Cli {
 
@@ -21,7 +21,7 @@ struct LightSetting {
     int brightness = 7;    // slider steps 0-7
     int speed = 4;
     bool on = true;
-    static LightSetting of(MouseSettings &mouse);
+    static LightSetting of(LightingSettings &lighting);
 };
 
 struct StatusReport {

@@ -17,7 +17,7 @@ namespace Cli {
 WindowContext::WindowContext(Widget *window) : window(window), view(window->controler->view) {}
 
 ProfileFiles &WindowContext::files() { return *view->files; }
-MouseSettings &WindowContext::mouse() { return *view->mouse; }
+MouseModules WindowContext::mouse() { return {view->sensor, view->lighting, view->bindings, view->mouseMacros}; }
 MacroLibrary &WindowContext::macros() { return *view->macros; }
 RecoilStore *WindowContext::recoil() { return view->recoil; }
 HostPointerSettings *WindowContext::pointer() { return view->pointer; }

@@ -17,7 +17,7 @@ public:
     explicit WindowContext(Widget *window);
 
     ProfileFiles &files() override;
-    MouseSettings &mouse() override;
+    MouseModules mouse() override;
     MacroLibrary &macros() override;
     RecoilStore *recoil() override;
     HostPointerSettings *pointer() override;

@@ -5,7 +5,7 @@
 #include "CommandLine.h"
 #include "SceneRig.h"
 #include "Session.h"
-#include "MouseCommands.h"
+#include "MouseCodec.h"
 #include "ProfileFiles.h"
 #include "Handoff.h"
 #include "SingleInstance.h"
@@ -80,7 +80,7 @@ bool chooseDpi(const Scene &s, int cell, int value)
     QQuickItem *dpi = s.item(QStringLiteral("dpiGroup"));
     QQuickItem *menu = findItem(dpi, QStringLiteral("menu"));
     // The menu lists the bridge's values in their order.
-    const int entry = MouseCommands::dpiMenuValues().indexOf(value);
+    const int entry = MouseCodec::dpiMenuValues().indexOf(value);
     if (!menu || entry < 0 || !QTest::qWaitFor([&] { return !menu->isVisible(); }, 3000))
         return false;
     if (!s.click(findItem(findItem(dpi, QStringLiteral("cell%1").arg(cell)), QStringLiteral("arrowArea"))))

@@ -3,6 +3,7 @@
 // off, editor line ends, garbage, huge, read-only, a folder in its place); the program
 // must start, open every page, keep valid content, keep damaged content aside, tell the
 // user at most once per file, and save complete files afterwards.
+#include "DiskLayout.h"
 #include "IniCheck.h"
 #include "SceneRig.h"
 #include <QRandomGenerator>
@@ -319,7 +320,7 @@ void tst_files_faults::everyFileEveryFault()
             QVERIFY2(kept.isEmpty(), qPrintable(what));
             const QByteArray p2 = readAll(root + "modules/setting/p2.bin");
             QVERIFY2(!IniCheck::check(p2, t.kind).damaged, qPrintable(what));
-            const int stage = QSettings(root + "modules/setting/p2.bin", QSettings::IniFormat).value("sensor/stage_R5").toInt();
+            const int stage = QSettings(root + "modules/setting/p2.bin", QSettings::IniFormat).value(DiskLayout::Key::kDpiStage).toInt();
             if (fault == Fault::ReadOnlyFolder) {
                 // The profile folder is read-only too: p2 stays, and the user is told once.
                 QCOMPARE(p2, p2Before);
@@ -361,7 +362,7 @@ void tst_files_faults::everyFileEveryFault()
             } else {
                 // Saved since: every key kept with its value, but for the one the save changed.
                 for (auto it = was.cbegin(); it != was.cend(); ++it) {
-                    if (QStringList{"common/30", "sensor/reportRate_R5", "macro/9", "macro/10", "config/total",
+                    if (QStringList{"common/30", DiskLayout::Key::kReportRate, "macro/9", "macro/10", DiskLayout::Key::kMacroTotal,
                                     "gunData/0", "gunData/1"}.contains(it.key()))
                         continue;
                     QVERIFY2(is.value(it.key()) == it.value(), qPrintable(what + it.key()));
@@ -408,7 +409,7 @@ void tst_files_faults::everyFileEveryFault()
             switch (t.kind) {
             case IniCheck::Kind::AppSettings: QCOMPARE(s.value("common/30").toInt(), 5); break;
             case IniCheck::Kind::Profile:
-                QCOMPARE(s.value("sensor/reportRate_R5").toInt(), t.path.endsWith("p1.bin") ? 4 : 8);
+                QCOMPARE(s.value(DiskLayout::Key::kReportRate).toInt(), t.path.endsWith("p1.bin") ? 4 : 8);
                 break;
             case IniCheck::Kind::Macro: {
                 const QStringList steps = macroLines("Burst..v2");

@@ -140,6 +140,34 @@ private slots:
         QVERIFY(run.scenarioDone);
     }
 
+    // The menus write the records the mouse codec gives for them, and show them again.
+    void menusWriteTheirRecords()
+    {
+        run.prepare(2);
+        run.scenario = [&](Scene &s) {
+            QVERIFY(chooseKey(s, 10));
+            QVERIFY(s.choose("_menu_function", fnMedia));
+            QVERIFY(s.choose("_menu_media", 1));
+            QCOMPARE(s.record(10), list4(0x03, 0, 0xB6, 0));
+            QVERIFY(s.choose("_menu_function", fnMouse));
+            QVERIFY(s.choose("_menu_mouse", 8));
+            QCOMPARE(s.record(10), list4(0x07, 0, 3, 0));
+            QVERIFY(s.choose("_menu_function", fnLed));
+            QVERIFY(s.choose("_menu_gunLoop", 2));
+            QCOMPARE(s.record(10), list4(0x08, 0, 1, 6));
+            QVERIFY(s.choose("_menu_function", fnCombo));
+            QVERIFY(s.choose("_menu_modifier", 3));                    // L Alt
+            QCOMPARE(s.record(10).mid(0, 2), QList<int>({0, 0x04}));
+            // Chosen again, the key shows what its record holds.
+            QVERIFY(chooseKey(s, 9));
+            QVERIFY(chooseKey(s, 10));
+            QCOMPARE(s.current("_menu_function"), fnCombo);
+            QCOMPARE(s.current("_menu_modifier"), 3);
+        };
+        run.start();
+        QVERIFY(run.scenarioDone);
+    }
+
     // One macro on two keys takes one slot; removing it from one key keeps the slot,
     // removing it from the last frees it ([-1, 1]).
     void macroOnTwoKeysUsesOneSlot()

@@ -2,6 +2,7 @@
 // The sensor page in the real program against the simulated mouse: DPI choices and their
 // codes, the device's stage count, indicator colours in both modes, stored stage and
 // report-rate edge values, reset versus apply of the host settings, profile switch.
+#include "DiskLayout.h"
 #include "SceneRig.h"
 
 using namespace SceneRig;
@@ -101,9 +102,9 @@ void tst_pages_sensor::dpiChoiceSendsCodesAndFixedColourPacksIds()
     const QList<int> expected{800, 0, 2000, 3200, 6400, 12000, 0, 0};
     QCOMPARE(toInts(heldInProfile), expected);
     QSettings p1(run.folder + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
-    QCOMPARE(toInts(p1.value(QStringLiteral("sensor/dpi_R5"))), expected);
+    QCOMPARE(toInts(p1.value(DiskLayout::Key::kDpi)), expected);
     QCOMPARE(toInts(p1.value(QStringLiteral("color_R5/type2"))), (QList<int>{7, 2, 1, 3, 5, 4, 6, 7}));
-    QCOMPARE(p1.value(QStringLiteral("sensor/stage_R5")).toInt(), 1);
+    QCOMPARE(p1.value(DiskLayout::Key::kDpiStage).toInt(), 1);
 }
 
 // A device with five stages and a free-RGB indicator light.
@@ -183,11 +184,11 @@ void tst_pages_sensor::storedEdgesResetAndApply()
     run.cutInterfaceLocks = true;
     {
         QSettings p1(run.folder + QStringLiteral("/modules/setting/p1.bin"), QSettings::IniFormat);
-        p1.setValue(QStringLiteral("sensor/stage_R5"), 0);
-        p1.setValue(QStringLiteral("sensor/reportRate_R5"), 0);
-        p1.setValue(QStringLiteral("sensor/cursorSpeed_R5"), 3);
+        p1.setValue(DiskLayout::Key::kDpiStage, 0);
+        p1.setValue(DiskLayout::Key::kReportRate, 0);
+        p1.setValue(DiskLayout::Key::kCursorSpeed, 3);
         QSettings p2(run.folder + QStringLiteral("/modules/setting/p2.bin"), QSettings::IniFormat);
-        p2.setValue(QStringLiteral("sensor/stage_R5"), 9);
+        p2.setValue(DiskLayout::Key::kDpiStage, 9);
     }
     run.scenario = [&](Scene &scene) {
         QQuickItem *page = scene.openPage(QStringLiteral("SENSOR"), QStringLiteral("_Page_Sensor"));

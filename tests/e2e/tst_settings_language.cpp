@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The real program against the simulated mouse: the settings drawer switches the
 // interface to Simplified Chinese, "save" stores the choice, and apConfig.bin holds it.
+#include "DiskLayout.h"
 #include "SceneRig.h"
 
 using namespace SceneRig;
@@ -18,7 +19,7 @@ void tst_settings_language::chooseChineseAndSave()
     run.prepare();
     QVERIFY2(QFile::exists(run.folder + QStringLiteral("/modules/img/skin1/common/slider_BASE.png")),
              "skin pictures missing from the run folder");
-    const QString apConfig = run.folder + QStringLiteral("/modules/setting/apConfig.bin");
+    const QString apConfig = DiskLayout::portable(run.folder).appSettingsPath();
     {
         QSettings s(apConfig, QSettings::IniFormat);
         QCOMPARE(s.value(QStringLiteral("common/total")).toInt(), 32);

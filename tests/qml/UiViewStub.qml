@@ -156,6 +156,13 @@ QtObject {
     }
     function keyCaptureMode() { return captureMode }
 
+    // Value codes: the bridge's codec is tested in C++; a record read as "leave the key
+    // page as it is", and no record for a choice.
+    function reportRateByte(index) { return [8, 4, 2, 1][index] }
+    function reportRateIndex(rate) { return Math.max(0, [8, 4, 2, 1].indexOf(Number(rate))) }
+    function keyRecordView(record) { return ({}) }
+    function keyRecordOf(fn, choices) { return [] }
+
     // ui_Ctl
     function onMinimize() { log("onMinimize", []) }
     function onXChanged(dx) { log("onXChanged", [dx]) }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Rig of the end-to-end page tests (see SceneRig.h).
 #include "SceneRig.h"
+#include "DiskLayout.h"
 #include "InputCallbacks.h"
 #include "LinkState.h"
 #include "PointerSettings.h"
@@ -32,7 +33,7 @@ QStringList macroLines(const QString &name)
 {
     QSettings s(macroPath(name), QSettings::IniFormat);
     QStringList out;
-    const int total = s.value(QStringLiteral("config/total"), 0).toInt();
+    const int total = s.value(DiskLayout::Key::kMacroTotal, 0).toInt();
     for (int i = 0; i < total; ++i)
         out << s.value(QStringLiteral("macro/%1").arg(i)).toString();
     return out;
@@ -41,7 +42,7 @@ QStringList macroLines(const QString &name)
 QList<int> macroConfig(const QString &name)
 {
     QSettings s(macroPath(name), QSettings::IniFormat);
-    return {s.value(QStringLiteral("config/index"), -99).toInt(), s.value(QStringLiteral("config/repeat"), -99).toInt()};
+    return {s.value(DiskLayout::Key::kMacroSlot, -99).toInt(), s.value(DiskLayout::Key::kMacroRepeat, -99).toInt()};
 }
 
 void writeKeydefine(const QString &folder, int profile, int key, const QList<int> &record)
@@ -290,10 +291,10 @@ void Run::prepare(int languageIndex)
         QDir().mkpath(QFileInfo(dst).path());
         QFile::copy(src, dst);
     }
-    QSettings s(folder + QStringLiteral("/modules/setting/apConfig.bin"), QSettings::IniFormat);
-    s.setValue(QStringLiteral("common/3"), 1);
+    QSettings s(DiskLayout::portable(folder).appSettingsPath(), QSettings::IniFormat);
+    s.setValue(DiskLayout::Key::appEntry(3), 1);
     if (languageIndex >= 0)
-        s.setValue(QStringLiteral("common/4"), languageIndex);
+        s.setValue(DiskLayout::Key::appEntry(4), languageIndex);
 }
 
 static bool isPageWarning(QtMsgType type, const char *, const QString &text)

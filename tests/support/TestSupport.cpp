@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Shared test fixtures (see TestSupport.h).
 #include "TestSupport.h"
+#include "DiskLayout.h"
 #include <QCloseEvent>
 #include <QDir>
 #include <QDirIterator>
@@ -75,11 +76,12 @@ QTemporaryDir *TestSupport::enterFreshRunFolder(bool withData)
         const QString src = sourceDir() + "/modules";
         for (const char *sub : {"setting", "i18n", "gun"})
             copyTree(src + "/" + sub, modules + "/" + sub);
-        if (QFile::exists(modules + "/setting/apConfigD.bin"))
-            QFile::copy(modules + "/setting/apConfigD.bin", modules + "/setting/apConfig.bin");
-        for (int i = 1; i <= 10; ++i)
-            if (QFile::exists(modules + "/setting/pD.bin"))
-                QFile::copy(modules + "/setting/pD.bin", modules + QString("/setting/p%1.bin").arg(i));
+        const DiskLayout::Folders run = DiskLayout::portable(dir->path());
+        if (QFile::exists(run.shippedPath(DiskLayout::appSettingsFactoryName())))
+            QFile::copy(run.shippedPath(DiskLayout::appSettingsFactoryName()), run.appSettingsPath());
+        for (int i = 0; i < DiskLayout::kProfileCount; ++i)
+            if (QFile::exists(run.shippedPath(DiskLayout::profileFactoryName())))
+                QFile::copy(run.shippedPath(DiskLayout::profileFactoryName()), run.profilePath(i));
     }
     QDir::setCurrent(dir->path());
     return dir;
@@ -99,7 +101,7 @@ SecrecyCode TestSupport::simulatedSecrecyCode()
 
 void TestSupport::writeApConfig(const QVariantMap &values, const QString &folder)
 {
-    QSettings s(folder + QStringLiteral("/modules/setting/apConfig.bin"), QSettings::IniFormat);
+    QSettings s(DiskLayout::portable(folder).appSettingsPath(), QSettings::IniFormat);
     s.setIniCodec("UTF-8");
     for (auto it = values.begin(); it != values.end(); ++it)
         s.setValue(it.key(), it.value());
@@ -109,10 +111,10 @@ void TestSupport::writeApConfig(const QVariantMap &values, const QString &folder
 void TestSupport::writeMacroFile(const QString &path, const QStringList &lines, int index, int repeat, int did)
 {
     QSettings s(path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("config/index"), index);
-    s.setValue(QStringLiteral("config/total"), lines.size());
-    s.setValue(QStringLiteral("config/repeat"), repeat);
-    s.setValue(QStringLiteral("config/did"), did);
+    s.setValue(DiskLayout::Key::kMacroSlot, index);
+    s.setValue(DiskLayout::Key::kMacroTotal, lines.size());
+    s.setValue(DiskLayout::Key::kMacroRepeat, repeat);
+    s.setValue(DiskLayout::Key::kMacroFamily, did);
     for (int i = 0; i < lines.size(); ++i)
         s.setValue(QStringLiteral("macro/%1").arg(i), lines.at(i));
 }

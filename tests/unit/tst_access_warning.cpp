@@ -3,6 +3,7 @@
 // udev rule is installed and the command that installs it, and the warning text per
 // reason and language.
 #include "DeviceCheckSettings.h"
+#include "DiskLayout.h"
 #include "DeviceWarning.h"
 #include "Localisation.h"
 #include "TestSupport.h"
@@ -77,7 +78,7 @@ private slots:
         QCOMPARE(s.codeText(2), QString());   // only the keyboard and mouse entries have codes
 
         // Without a settings file: no names, the factory code, no language.
-        QVERIFY(QFile::remove("./modules/setting/apConfig.bin"));
+        QVERIFY(QFile::remove(DiskLayout::appSettingsPath()));
         s = DeviceCheckSettings::read();
         QVERIFY(s.productNames.isEmpty());
         QCOMPARE(s.codeText(0), QString("583120"));

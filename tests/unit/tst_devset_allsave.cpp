@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // "ALL SAVE" and the profile writer against the simulated mouse: the whole sequence byte
 // for byte, outcomes learnt per command, and what the user is told when the mouse is gone.
-#include "MouseCommands.h"
+#include "DiskLayout.h"
+#include "MouseCodec.h"
 #include "PointerBackendFake.h"
 #include "PointerSettings.h"
 #include "ProfileWriter.h"
@@ -64,18 +65,18 @@ class tst_devset_allsave : public QObject
         host = std::make_shared<PointerBackendFake::State>();
         rig.view->pointer->setBackend(std::make_unique<PointerBackendFake>(host));
         QSettings *p = rig.view->files->profile(0);
-        p->setValue("sensor/reportRate_R5", 4);
-        p->setValue("sensor/dpi_R5", ints({800, 1600, 0, 0, 0, 0, 0, 0}));
-        p->setValue("sensor/stage_R5", 3);
-        p->setValue("sensor/cursorSpeed_R5", 7);
-        p->setValue("sensor/verticalScrollLines_R5", 3);
-        p->setValue("sensor/doubleClickSpeed_R5", 1);
+        p->setValue(DiskLayout::Key::kReportRate, 4);
+        p->setValue(DiskLayout::Key::kDpi, ints({800, 1600, 0, 0, 0, 0, 0, 0}));
+        p->setValue(DiskLayout::Key::kDpiStage, 3);
+        p->setValue(DiskLayout::Key::kCursorSpeed, 7);
+        p->setValue(DiskLayout::Key::kScrollLines, 3);
+        p->setValue(DiskLayout::Key::kDoubleClickSpeed, 1);
         p->setValue("color_R5/ledEffect", ints({4, 5, 2}));
         p->setValue("color_R5/ledPower", true);
         p->setValue("keydefine_R5/3", ints({9, 0, 3, 0}));   // Beta, slot index 2
         p->setValue("keydefine_R5/4", ints({9, 1, 1, 0}));   // Alpha, slot index 0
         p->setValue("keydefine_R5/5", ints({8, 0, 1, 5}));   // two-gun loop
-        p->setValue("keydefine_R5/scrollswap", true);
+        p->setValue(DiskLayout::Key::kScrollSwap, true);
         p->sync();
         TestSupport::writeMacroFile("./modules/macro/Alpha.bin", {"A    [Down]", "A      [Up]"}, 0, 2, 1);
         TestSupport::writeMacroFile("./modules/macro/Beta.bin", {"B    [Down]", "B      [Up]"}, 2, 1, 1);
@@ -182,7 +183,7 @@ private slots:
         QCOMPARE(progress.last().at(1).toInt(), 11);
         QVERIFY(rig.dialogs->requests.isEmpty());
         // Nothing of the profile or the macros was touched on the way.
-        QCOMPARE(QSettings("./modules/macro/Alpha.bin", QSettings::IniFormat).value("config/index").toInt(), 0);
+        QCOMPARE(QSettings("./modules/macro/Alpha.bin", QSettings::IniFormat).value(DiskLayout::Key::kMacroSlot).toInt(), 0);
     }
 
     // With the mouse unplugged nothing reaches it: one box says so, nothing is sent and
@@ -275,15 +276,15 @@ private slots:
         QVariantList values;
         for (int v : menu.mid(0, 8))
             values << v;
-        QCOMPARE(TestSupport::toInts(MouseCommands::dpiCodes(values)), QList<int>({0x80, 6, 8, 10, 12, 16, 18, 20}));
+        QCOMPARE(TestSupport::toInts(MouseCodec::dpiCodes(values)), QList<int>({0x80, 6, 8, 10, 12, 16, 18, 20}));
         values.clear();
         for (int v : menu.mid(8))
             values << v;
-        QCOMPARE(TestSupport::toInts(MouseCommands::dpiCodes(values)), QList<int>({25, 30, 32, 35, 40, 45, 50, 60}));
+        QCOMPARE(TestSupport::toInts(MouseCodec::dpiCodes(values)), QList<int>({25, 30, 32, 35, 40, 45, 50, 60}));
         // Outside the menu (the built-in 8000, junk, text from a profile) and missing values.
-        QCOMPARE(TestSupport::toInts(MouseCommands::dpiCodes({6400, 12000, 8000, 650, -600, "x", "1600", " 800"})),
+        QCOMPARE(TestSupport::toInts(MouseCodec::dpiCodes({6400, 12000, 8000, 650, -600, "x", "1600", " 800"})),
                  QList<int>({64, 120, 0x80, 0x80, 0x80, 0x80, 16, 8}));
-        QCOMPARE(TestSupport::toInts(MouseCommands::dpiCodes({1600.5, 2000})),
+        QCOMPARE(TestSupport::toInts(MouseCodec::dpiCodes({1600.5, 2000})),
                  QList<int>({0x80, 20, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}));
     }
 
@@ -315,8 +316,8 @@ private slots:
         QFETCH(int, brightness);
         QFETCH(int, speed);
         QFETCH(QList<int>, sent);
-        QCOMPARE(TestSupport::toInts(MouseCommands::ledEffectBytes(effect, brightness, speed, true)), sent);
-        QCOMPARE(TestSupport::toInts(MouseCommands::ledEffectBytes(effect, brightness, speed, false)),
+        QCOMPARE(TestSupport::toInts(MouseCodec::ledEffectBytes(effect, brightness, speed, true)), sent);
+        QCOMPARE(TestSupport::toInts(MouseCodec::ledEffectBytes(effect, brightness, speed, false)),
                  QList<int>({0, 0, 0}));
     }
 

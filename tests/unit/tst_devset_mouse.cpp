@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Mouse settings slots against the simulated mouse: what the device receives and what
 // the current profile file holds.
+#include "DiskLayout.h"
 #include "tst_devset_rig.h"
-#include "MouseCommands.h"
+#include "MouseCodec.h"
 #include <QSettings>
 #include <QtTest>
 
@@ -116,7 +117,7 @@ private slots:
         QByteArray m1(64, 0);
         m1[0] = 0x08;
         m1[3] = 5;
-        const QList<QByteArray> expanded = MouseCommands::expandKeyMatrix(m1, {ints({0, 1, 30}), ints({1})});
+        const QList<QByteArray> expanded = MouseCodec::expandKeyMatrix(m1, {ints({0, 1, 30}), ints({1})});
         QCOMPARE(expanded.size(), 4);
         QCOMPARE(expanded[0].left(4), bytes({0x08, 0, 0, 0}));
         QCOMPARE(expanded[1].left(4), bytes({0x0B, 0, 0, 30}));
@@ -226,7 +227,7 @@ private slots:
         {
             // A file a crafted name would reach: its play count must not be sent.
             QSettings outside("./modules/setting/evil.bin", QSettings::IniFormat);
-            outside.setValue("config/repeat", 9);
+            outside.setValue(DiskLayout::Key::kMacroRepeat, 9);
         }
         rig.view->ui_13H_SetMacroKey(QVariant(1), QVariant("../setting/evil"));
         rig.view->ui_13H_SetMacroKey(QVariant(2), QVariant(""));
@@ -277,8 +278,8 @@ private slots:
         QCOMPARE(cmds[1].code(), uchar(0x81));
         // The rate comes from 81H, not from the option read.
         QCOMPARE(cmds[2].block.left(5), bytes({0x03, 3, 2, 0xBF, 0x08}));
-        QCOMPARE(rig.storedProfileValue("keydefine_R5/scrollswap").toBool(), false);
-        QVERIFY(rig.storedProfileValue("keydefine_R5/scrollswap").isValid());
+        QCOMPARE(rig.storedProfileValue(DiskLayout::Key::kScrollSwap).toBool(), false);
+        QVERIFY(rig.storedProfileValue(DiskLayout::Key::kScrollSwap).isValid());
     }
 
     void scrollSwapOnSetsBit6()
@@ -310,14 +311,14 @@ private slots:
     {
         rig.start();
         sim::mouse().reportRate = 1;
-        rig.view->files->currentProfile()->setValue("sensor/reportRate_R5", 4);
+        rig.view->files->currentProfile()->setValue(DiskLayout::Key::kReportRate, 4);
         QCOMPARE(rig.view->ui_81H_GetReportRate(), QVariant(4));
         rig.settle();
         QVERIFY(rig.commandsWithCode(0x81).isEmpty());
 
         rig.view->ui_01H_SetReportRate(8);
         rig.settle();
-        QCOMPARE(rig.storedProfileValue("sensor/reportRate_R5").toInt(), 8);
+        QCOMPARE(rig.storedProfileValue(DiskLayout::Key::kReportRate).toInt(), 8);
         const auto cmds = rig.commandsWithCode(0x01);
         QCOMPARE(cmds.size(), 1);
         QCOMPARE(cmds[0].p(1), uchar(8));
@@ -332,14 +333,14 @@ private slots:
         QVERIFY(rig.commands().isEmpty());
 
         // Another index on the mouse entry only changes where profile values go.
-        const QVariant firstBefore = rig.storedProfileValue("sensor/stage_R5", 0);
+        const QVariant firstBefore = rig.storedProfileValue(DiskLayout::Key::kDpiStage, 0);
         rig.view->ui_02H_SetCurrentProfile(3);
         rig.view->ui_0BH_SetCurrentDPIStage(6);
         rig.settle();
         QCOMPARE(rig.view->files->currentIndex(), 3);
         QVERIFY(rig.commandsWithCode(0x02).isEmpty());
-        QCOMPARE(rig.storedProfileValue("sensor/stage_R5", 3).toInt(), 6);
-        QCOMPARE(rig.storedProfileValue("sensor/stage_R5", 0), firstBefore);
+        QCOMPARE(rig.storedProfileValue(DiskLayout::Key::kDpiStage, 3).toInt(), 6);
+        QCOMPARE(rig.storedProfileValue(DiskLayout::Key::kDpiStage, 0), firstBefore);
 
         // Indexes without a profile file are refused.
         rig.view->ui_02H_SetCurrentProfile(10);
@@ -368,11 +369,11 @@ private slots:
             rig.view->setScrollPinSwap(true);
             rig.settle();
             QVERIFY(rig.commands().isEmpty());
-            QCOMPARE(rig.storedProfileValue("sensor/stage_R5").toInt(), 3);
-            QCOMPARE(rig.storedProfileValue("sensor/dpi_R5").toList().size(), 4);
+            QCOMPARE(rig.storedProfileValue(DiskLayout::Key::kDpiStage).toInt(), 3);
+            QCOMPARE(rig.storedProfileValue(DiskLayout::Key::kDpi).toList().size(), 4);
             QCOMPARE(rig.storedProfileValue("color_R5/ledEffect").toList().size(), 3);
             QCOMPARE(rig.storedProfileValue("color_R5/type1").toList().size(), 3);
-            QCOMPARE(rig.storedProfileValue("keydefine_R5/scrollswap").toBool(), true);
+            QCOMPARE(rig.storedProfileValue(DiskLayout::Key::kScrollSwap).toBool(), true);
 
             QCOMPARE(rig.view->ui_8BH_GetCurrentDPIStage(), QVariant(3));
             QCOMPARE(rig.view->ui_91H_GetDPISet().size(), 4);

@@ -2,6 +2,7 @@
 // Saves are atomic: every writer puts a new file in place of the old one (temporary file,
 // then rename), and a process killed at random moments while saving never leaves a file
 // that is cut off or empty.
+#include "DiskLayout.h"
 #include "FileSafety.h"
 #include "MacroLibrary.h"
 #include "RecoilStore.h"
@@ -14,7 +15,7 @@
 #include <sys/stat.h>
 
 namespace {
-const QString kAp = "./modules/setting/apConfig.bin";
+const QString kAp = DiskLayout::appSettingsPath();
 const QString kMacro = "./modules/macro/Loop..1.bin";
 
 ino_t inode(const QString &path)
@@ -57,7 +58,7 @@ int saveLoop(const QString &folder)
         ap.append(QString(round % 50, 'x'));   // the file grows and shrinks
         view.saveApConfig(ap.mid(0, 32 + round % 7));
         view.files->apConfig()->sync();
-        view.files->currentProfile()->setValue("sensor/dpi_R5", ints({round, 2, 3, 4, 5, 6, 7, 8}));
+        view.files->currentProfile()->setValue(DiskLayout::Key::kDpi, ints({round, 2, 3, 4, 5, 6, 7, 8}));
         view.files->currentProfile()->sync();
         view.saveMacroIni("Loop..1", stepsOf(round % 40));
         view.saveGundata(1, gunTable(round));
@@ -113,6 +114,10 @@ private slots:
         FilesRig::write("export.pf", "old");
         FilesRig::write("export.mc", "old");
         FilesRig::write("import.mc", "[config]\ntotal=1\n[macro]\n0=B    [Down]\n");
+        // Held open, the old file keeps its inode: a writer that replaces the file twice
+        // could otherwise be handed the freed number back and look as if it wrote in place.
+        QFile held(path);
+        QVERIFY(held.open(QIODevice::ReadOnly));
         const ino_t before = inode(path);
         QVERIFY(before != 0);
         const QString here = QDir::current().absolutePath() + "/";
@@ -122,7 +127,7 @@ private slots:
             QTest::qWait(10);   // the event loop writes it
             QCOMPARE(QSettings(kAp, QSettings::IniFormat).value("common/total").toInt(), 3);
             break;
-        case 1: v.files->currentProfile()->setValue("sensor/stage_R5", 5); QTest::qWait(10); break;
+        case 1: v.files->currentProfile()->setValue(DiskLayout::Key::kDpiStage, 5); QTest::qWait(10); break;
         case 2: QVERIFY(v.saveMacroIni("Loop..1", stepsOf(4)).toBool()); break;
         case 3: v.setMacroIniConfig("Loop..1", ints({2, 3})); break;
         case 4: v.saveGundata(0, gunTable(7)); break;
@@ -186,7 +191,7 @@ private slots:
         }
         QCOMPARE(kills, 40);
         // The writers did run: the profile holds one of their values, not the factory's.
-        QVERIFY(toInts(QSettings("./modules/setting/p1.bin", QSettings::IniFormat).value("sensor/dpi_R5")).value(0) != 800);
+        QVERIFY(toInts(QSettings(DiskLayout::profilePath(0), QSettings::IniFormat).value(DiskLayout::Key::kDpi)).value(0) != 800);
         // Nothing was ever taken for damaged.
         QVERIFY(QDir("./modules/setting").entryList({"*.damaged-*"}).isEmpty());
         QVERIFY(QDir("./modules/macro").entryList({"*.damaged-*"}).isEmpty());

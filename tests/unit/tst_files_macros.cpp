@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Macro library and coder: naming, file round trips, refused names, bindings per family,
 // the device bytes of every pause form, and re-sending a bound macro to the simulated mouse.
+#include "DiskLayout.h"
 #include "MacroLibrary.h"
 #include "tst_devset_rig.h"
 #include "tst_files_support.h"
@@ -34,10 +35,10 @@ private slots:
         rig.start();
         QCOMPARE(rig.view->createMacroIni().toString(), QString("Macro. 001"));
         QSettings created(kDir + "Macro. 001.bin", QSettings::IniFormat);
-        QCOMPARE(created.value("config/index").toInt(), -1);
-        QCOMPARE(created.value("config/total").toInt(), 0);
-        QCOMPARE(created.value("config/repeat").toInt(), 1);
-        QCOMPARE(created.value("config/did").toInt(), -1);
+        QCOMPARE(created.value(DiskLayout::Key::kMacroSlot).toInt(), -1);
+        QCOMPARE(created.value(DiskLayout::Key::kMacroTotal).toInt(), 0);
+        QCOMPARE(created.value(DiskLayout::Key::kMacroRepeat).toInt(), 1);
+        QCOMPARE(created.value(DiskLayout::Key::kMacroFamily).toInt(), -1);
 
         FilesRig::write(kDir + "Macro. 003.bin", "[config]\ntotal=0\n");
         QCOMPARE(rig.view->createMacroIni().toString(), QString("Macro. 002"));
@@ -66,7 +67,7 @@ private slots:
         QCOMPARE(rig.view->loadMacroIni(name), QStringList({down("Space"), up("Space")}));
         QSettings s(kDir + name + ".bin", QSettings::IniFormat);
         QVERIFY(!s.contains("macro/2"));
-        QCOMPARE(s.value("config/total").toInt(), 2);
+        QCOMPARE(s.value(DiskLayout::Key::kMacroTotal).toInt(), 2);
 
         QVERIFY(!rig.view->saveMacroIni("Nobody", {down("A")}).toBool());
         QVERIFY(!QFile::exists(kDir + "Nobody.bin"));
@@ -161,7 +162,7 @@ private slots:
         rig.view->setMacroIniConfig(name, ints({4}));   // too short: nothing written
         QCOMPARE(rig.view->loadMacroIniConfig(name), QVariantList({-1, 1}));
         QSettings check(kDir + name + ".bin", QSettings::IniFormat);
-        QCOMPARE(check.value("config/did").toInt(), -1);
+        QCOMPARE(check.value(DiskLayout::Key::kMacroFamily).toInt(), -1);
 
         rig.view->setMacroIniConfig(name, ints({4, 3}));
         QCOMPARE(rig.view->loadMacroIniConfig(name), QVariantList({4, 3}));
@@ -299,8 +300,8 @@ private slots:
         {
             // Bound on the keyboard: that slot number means nothing on the mouse.
             QSettings s("./modules/macro/" + name + ".bin", QSettings::IniFormat);
-            s.setValue("config/index", 2);
-            s.setValue("config/did", 0);
+            s.setValue(DiskLayout::Key::kMacroSlot, 2);
+            s.setValue(DiskLayout::Key::kMacroFamily, 0);
         }
         QVERIFY(rig.view->saveMacroIni(name, {down("B")}).toBool());
         rig.view->setMacroIniConfig(name, ints({12, 1}));   // beyond the mouse's twelve slots

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Host pointer settings: step-to-host mapping, profile keys, failure lines, acceleration,
 // the application's own values, and the GNOME back end on an in-memory settings store.
+#include "DiskLayout.h"
 #include "PointerBackendFake.h"
 #include "PointerBackendGnome.h"
 #include "PointerBackendX11.h"
@@ -74,7 +75,7 @@ private slots:
     void stepsLiveInTheCurrentProfile()
     {
         startWithFake();
-        rig.view->files->currentProfile()->remove("sensor/cursorSpeed_R5");
+        rig.view->files->currentProfile()->remove(DiskLayout::Key::kCursorSpeed);
         QCOMPARE(rig.view->getCursorSpeed(), 0u);
         QCOMPARE(rig.view->getVerticalScrollLines(), 2u);   // factory profile
         rig.view->setCursorSpeed(7);
@@ -82,9 +83,9 @@ private slots:
         rig.view->setDoubleClickSpeed(9);
         rig.view->files->currentProfile()->sync();
         QSettings p1("./modules/setting/p1.bin", QSettings::IniFormat);
-        QCOMPARE(p1.value("sensor/cursorSpeed_R5").toUInt(), 7u);
-        QCOMPARE(p1.value("sensor/verticalScrollLines_R5").toUInt(), 4u);
-        QCOMPARE(p1.value("sensor/doubleClickSpeed_R5").toUInt(), 9u);
+        QCOMPARE(p1.value(DiskLayout::Key::kCursorSpeed).toUInt(), 7u);
+        QCOMPARE(p1.value(DiskLayout::Key::kScrollLines).toUInt(), 4u);
+        QCOMPARE(p1.value(DiskLayout::Key::kDoubleClickSpeed).toUInt(), 9u);
 
         rig.view->ui_02H_SetCurrentProfile(3);
         QCOMPARE(rig.view->getCursorSpeed(), 5u);

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Application settings and profile files: vectors, factory reads, import, export, reset,
 // and the shipped factory files themselves.
+#include "DiskLayout.h"
 #include "tst_files_support.h"
 #include <QStandardPaths>
 #include <QtTest>
 
 namespace {
-const QString kAp = "./modules/setting/apConfig.bin";
-const QString kApD = "./modules/setting/apConfigD.bin";
-const QString kPD = "./modules/setting/pD.bin";
-QString profileFile(int index) { return QString("./modules/setting/p%1.bin").arg(index + 1); }
+const QString kAp = DiskLayout::appSettingsPath();
+const QString kApD = DiskLayout::appSettingsFactoryPath();
+const QString kPD = DiskLayout::profileFactoryPath();
+QString profileFile(int index) { return DiskLayout::profilePath(index); }
 
 // The key page's built-in factory assignment, by key id.
 const QList<int> kBuiltInKeys = {1, 0, 0xF0, 0, 1, 0, 0xF1, 0, 1, 0, 0xF2, 0, 1, 0, 0xF4, 0,
@@ -124,7 +125,7 @@ private slots:
 
         // A factory file without the DPI list shifts the stage to position 4.
         QSettings pd(kPD, QSettings::IniFormat);
-        pd.remove("sensor/dpi_R5");
+        pd.remove(DiskLayout::Key::kDpi);
         pd.sync();
         const QVariantList shifted = rig.view->loadDefaultProfile(3);
         QCOMPARE(shifted.size(), 37);
@@ -172,9 +173,9 @@ private slots:
         }
 
         QSettings pd(kPD, QSettings::IniFormat);
-        for (const char *key : {"sensor/reportRate_R5", "sensor/cursorSpeed_R5", "sensor/verticalScrollLines_R5",
-                                "sensor/doubleClickSpeed_R5", "sensor/stage_R5", "keydefine_R5/scrollswap"})
-            QVERIFY2(pd.contains(key), key);
+        using namespace DiskLayout::Key;
+        for (QLatin1String key : {kReportRate, kCursorSpeed, kScrollLines, kDoubleClickSpeed, kDpiStage, kScrollSwap})
+            QVERIFY2(pd.contains(key), key.data());
     }
 
     void shippedApplicationSettings()
@@ -203,7 +204,7 @@ private slots:
         rig.start();
         const QString source = rig.dir->path() + "/mine.pf";
         FilesRig::write(source, "[sensor]\nstage_R5=7\ncursorSpeed_R5=9\n");
-        rig.view->files->profile(4)->setValue("sensor/stage_R5", 3);   // pending in the old object
+        rig.view->files->profile(4)->setValue(DiskLayout::Key::kDpiStage, 3);   // pending in the old object
         rig.view->ui_02H_SetCurrentProfile(2);
         const auto before = FilesRig::snapshot();
 
@@ -223,7 +224,7 @@ private slots:
             if (!it.key().endsWith("/p5.bin"))
                 QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
         QCOMPARE(FilesRig::read(profileFile(4)), FilesRig::read(source));
-        QCOMPARE(rig.view->files->profile(4)->value("sensor/stage_R5").toInt(), 7);
+        QCOMPARE(rig.view->files->profile(4)->value(DiskLayout::Key::kDpiStage).toInt(), 7);
         QCOMPARE(rig.view->files->currentIndex(), 2);
         rig.view.reset();
         QCOMPARE(FilesRig::read(profileFile(4)), FilesRig::read(source));
@@ -243,7 +244,7 @@ private slots:
             rig.view->loadProfile(4);
             QCOMPARE(FilesRig::read(profileFile(4)), p5);
         }
-        QCOMPARE(rig.view->files->profile(4)->value("sensor/stage_R5").toInt(), 2);
+        QCOMPARE(rig.view->files->profile(4)->value(DiskLayout::Key::kDpiStage).toInt(), 2);
 
         rig.view->loadProfile(4);   // cancelled
         rig.view->loadProfile(10);  // no such profile: no dialog either
@@ -263,24 +264,24 @@ private slots:
         QCOMPARE(toInts(p5->value("keydefine_R5/0").toList()), QList<int>({1, 0, 0xF1, 0}));
         QCOMPARE(toInts(p5->value("keydefine_R5/1").toList()), QList<int>({1, 0, 0xF1, 0}));   // cut line dropped
         QCOMPARE(toInts(p5->value("keydefine_R5/15").toList()), QList<int>({4, 0, 2, 0}));
-        QCOMPARE(p5->value("sensor/stage_R5").toInt(), 2);
+        QCOMPARE(p5->value(DiskLayout::Key::kDpiStage).toInt(), 2);
         QVERIFY(!p5->contains("dKey0/0"));
         QSettings onDisk(profileFile(4), QSettings::IniFormat);
-        QVERIFY(onDisk.contains("sensor/dpi_R5"));
+        QVERIFY(onDisk.contains(DiskLayout::Key::kDpi));
     }
 
     void resetProfileCopiesFactoryOverPendingEdits()
     {
         rig.start();
         QSettings *p = rig.view->files->profile(0);
-        p->setValue("sensor/stage_R5", 6);
+        p->setValue(DiskLayout::Key::kDpiStage, 6);
         p->sync();
-        p->setValue("sensor/cursorSpeed_R5", 1u);   // pending
+        p->setValue(DiskLayout::Key::kCursorSpeed, 1u);   // pending
         rig.view->resetProfile(0);
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(FilesRig::read(profileFile(0)), FilesRig::read(kPD));
-        QCOMPARE(rig.view->files->currentProfile()->value("sensor/stage_R5").toInt(), 2);
+        QCOMPARE(rig.view->files->currentProfile()->value(DiskLayout::Key::kDpiStage).toInt(), 2);
         QCOMPARE(rig.view->getCursorSpeed(), 5u);
         rig.view.reset();
         QCOMPARE(FilesRig::read(profileFile(0)), FilesRig::read(kPD));
@@ -291,11 +292,11 @@ private slots:
     {
         rig.start();
         QSettings *p = rig.view->files->profile(1);
-        p->setValue("sensor/stage_R5", 5);   // factory holds 2: equal length
+        p->setValue(DiskLayout::Key::kDpiStage, 5);   // factory holds 2: equal length
         p->sync();
         QCOMPARE(FilesRig::read(profileFile(1)).size(), FilesRig::read(kPD).size());
         rig.view->resetProfile(1);
-        QCOMPARE(rig.view->files->profile(1)->value("sensor/stage_R5").toInt(), 2);
+        QCOMPARE(rig.view->files->profile(1)->value(DiskLayout::Key::kDpiStage).toInt(), 2);
     }
 
     void resetProfileWithoutFactoryKeepsProfile()
@@ -310,7 +311,7 @@ private slots:
     void exportCopiesTheChosenProfileWithLatestEdits()
     {
         rig.start();
-        rig.view->files->profile(2)->setValue("sensor/stage_R5", 4);   // not yet flushed
+        rig.view->files->profile(2)->setValue(DiskLayout::Key::kDpiStage, 4);   // not yet flushed
         const QString target = rig.dir->path() + "/out.pf";
         FilesRig::write(target, "old content that is longer than nothing");
         rig.dialogs->fileNames << target;
@@ -320,10 +321,10 @@ private slots:
         QCOMPARE(rig.dialogs->requests[0].caption, QString("Save File"));
         QCOMPARE(rig.dialogs->requests[0].filter, QString("Profile(*.pf)"));
         QCOMPARE(FilesRig::read(target), FilesRig::read(profileFile(2)));
-        QCOMPARE(QSettings(target, QSettings::IniFormat).value("sensor/stage_R5").toInt(), 4);
+        QCOMPARE(QSettings(target, QSettings::IniFormat).value(DiskLayout::Key::kDpiStage).toInt(), 4);
 
         rig.view->saveProfile(3);   // cancelled: nothing written
-        QCOMPARE(QSettings(target, QSettings::IniFormat).value("sensor/stage_R5").toInt(), 4);
+        QCOMPARE(QSettings(target, QSettings::IniFormat).value(DiskLayout::Key::kDpiStage).toInt(), 4);
     }
 
     void keydefineFollowsFamily()
@@ -358,7 +359,7 @@ private slots:
         rig.view->ui_02H_SetCurrentProfile(1);
         QCOMPARE(toInts(rig.view->getKeydefine(15)), QList<int>({4, 0, 2, 0}));   // filled from the factory file
         QCOMPARE(toInts(rig.view->getKeydefine(1)), QList<int>({1, 0, 0xF1, 0}));  // the cut line is not kept
-        QCOMPARE(rig.view->files->profile(1)->value("sensor/stage_R5").toInt(), 2); // kept from the file
+        QCOMPARE(rig.view->files->profile(1)->value(DiskLayout::Key::kDpiStage).toInt(), 2); // kept from the file
         rig.view->ui_02H_SetCurrentProfile(2);
         QCOMPARE(toInts(rig.view->getKeydefine(0)), QList<int>({1, 0, 0xF0, 0}));
     }

@@ -62,16 +62,10 @@ Item {
     readonly property int fnFire: 5
     readonly property int fnLed: 6
     readonly property var functionStrings: [46, 47, 48, 49, 50, 93, 111]
-    // Mouse functions: caption string and the record each one writes.
+    // Captions of the mouse functions and the media keys, in the order of the records the
+    // bridge codes for them (ui_View.keyRecordOf).
     readonly property var mouseStrings: [51, 52, 53, 54, 55, 94, 115, 116, 95, 109, 110]
-    readonly property var mouseRecords: [
-        [1, 0, 0xF0, 0], [1, 0, 0xF1, 0], [1, 0, 0xF2, 0], [1, 0, 0xF3, 0], [1, 0, 0xF4, 0],
-        [0x0A, 0xF0, 0x21, 0x03], [7, 0, 1, 0], [7, 0, 2, 0], [7, 0, 3, 0], [4, 0, 1, 0], [4, 0, 2, 0]
-    ]
-    // Media keys: 16-bit usages of the consumer page, captions are strings 56-73.
-    readonly property var mediaUsages: [0x00B5, 0x00B6, 0x00B7, 0x00CD, 0x00E2, 0x00E9, 0x00EA,
-                                        0x0183, 0x018A, 0x0192, 0x0194, 0x0221, 0x0223, 0x0224,
-                                        0x0225, 0x0226, 0x0227, 0x022A]
+    readonly property var mediaStrings: [56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73]
     // Modifiers of a combination: "×", then "KEY【 L Ctrl 】" and so on (string 142 is "KEY"),
     // named by the key table (usages E0H-E7H).
     readonly property var modifierKeys: [0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7].map(function(usage) {
@@ -114,7 +108,7 @@ Item {
     function relabel() {
         fillModel(functionModel, stringsOf(functionStrings))
         fillModel(mouseModel, stringsOf(mouseStrings))
-        fillModel(mediaModel, stringsOf([56, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73]))
+        fillModel(mediaModel, stringsOf(mediaStrings))
         fillModel(modifierModel, ["×"].concat(modifierKeys.map(function(k) {
             return globalSetting_stringList[142] + "【 " + k + " 】"
         })))
@@ -193,18 +187,28 @@ Item {
         return _Model_KeyDefine_R5.record(keyId)
     }
 
+    // What a record shows, as the bridge reads it: "function" and its choices.
+    function recordView(r) {
+        return ui_View.keyRecordView(r)
+    }
+
     function isLeftButton(r) {
-        return r[0] === 1 && r[1] === 0 && r[2] === 0xF0 && r[3] === 0
+        var v = recordView(r)
+        return v["function"] === fnMouse && v.mouse === 0
+    }
+
+    function isMacroRecord(r) {
+        return recordView(r)["function"] === fnMacro
     }
 
     // Writes the chosen key's record. A macro record that gives way to another function
     // releases its macro slot.
     function writeRecord(rec) {
         var id = chosenKeyId
-        if (id < 0)
+        if (id < 0 || !rec || rec.length < 4)
             return
         var old = record(id)
-        if (old[0] === 0x09 && rec[0] !== 0x09) {
+        if (isMacroRecord(old) && !isMacroRecord(rec)) {
             _Model_KeyDefine_R5.setRecord(id, 0, 0, 0, 0)
             refreshMacroIndex()
         }
@@ -263,7 +267,7 @@ Item {
         var old = record(id)
         _Model_KeyDefine_R5.setRecord(id, 0, 0, 0, 0)
         // The slot this key held is released before a slot is looked for.
-        if (old[0] === 0x09)
+        if (isMacroRecord(old))
             refreshMacroIndex()
         var cur = _menu_macro.getCurIndex()
         if (cur < 0 || cur >= macroModel.count)
@@ -280,7 +284,8 @@ Item {
             return
         }
         ui_View.ui_13H_SetMacroKey(slot + 1, name)
-        _Model_KeyDefine_R5.setRecord(id, 0x09, rbtnCurIndex, slot + 1, 0)
+        var rec = ui_View.keyRecordOf(fnMacro, [rbtnCurIndex, slot])
+        _Model_KeyDefine_R5.setRecord(id, rec[0], rec[1], rec[2], rec[3])
     }
 
     // ---- fire key ----
@@ -299,11 +304,10 @@ Item {
     function setFire() {
         var src
         if (fireSourceIndex === 0) {
-            var m = _menu_fireMouse.getCurIndex()
+            src = _menu_fireMouse.getCurIndex()
             // No button chosen yet: nothing to repeat.
-            if (m < 0 || m > 4)
+            if (src < 0 || src >= fireMouseModel.count)
                 return
-            src = 0xF0 + m
         } else {
             src = _input_fire.tmpKeycodeUSB
             if (!src)
@@ -316,7 +320,7 @@ Item {
             step = defaultFireStep
             _slider_fireSpeed.setCurIndex(step)
         }
-        writeRecord([0x0A, src, (7 - step) * 35 + 10, fireCount()])
+        writeRecord(ui_View.keyRecordOf(fnFire, [fireSourceIndex, src, step, fireCount()]))
     }
 
     // ---- showing a record ----
@@ -351,55 +355,36 @@ Item {
     }
 
     function keyCodeToUI(b0, b1, b2, b3) {
-        switch (b0) {
-        case 0x00:
-            if (b1 === 0 && b2 !== 0 && b3 === 0) {
-                showFunction(fnKeyboard)
-                _input_keyboard.setKeycodeUSB(b2)
-            } else {
-                showFunction(fnCombo)
-                _menu_modifier.setCurIndex(_KeyCodeString.logByte(b1))
-                _input_combo1.setKeycodeUSB(b2)
-                _input_combo2.setKeycodeUSB(b3)
-            }
+        var v = recordView([b0, b1, b2, b3])
+        // A record the page does not know how to show leaves it as it is.
+        if (v["function"] === undefined)
+            return
+        showFunction(v["function"])
+        switch (v["function"]) {
+        case fnKeyboard:
+            _input_keyboard.setKeycodeUSB(v.key)
             break
-        case 0x01:
-            if (b1 === 0 && b2 !== 0 && b3 === 0) {
-                showFunction(fnMouse)
-                _menu_mouse.setCurIndex(b2 >= 0xF0 && b2 <= 0xF4 ? b2 - 0xF0 : -1)
-            }
+        case fnCombo:
+            _menu_modifier.setCurIndex(v.modifier)
+            _input_combo1.setKeycodeUSB(v.key1)
+            _input_combo2.setKeycodeUSB(v.key2)
             break
-        case 0x03:
-            if (b1 === 0 && b2 !== 0) {
-                showFunction(fnMedia)
-                _menu_media.setCurIndex(mediaUsages.indexOf(b3 * 256 + b2))
-            }
+        case fnMouse:
+            _menu_mouse.setCurIndex(v.mouse)
             break
-        case 0x04:
-            if (b1 === 0 && b3 === 0 && (b2 === 1 || b2 === 2)) {
-                showFunction(fnMouse)
-                _menu_mouse.setCurIndex(b2 === 1 ? 9 : 10)
-            }
+        case fnMedia:
+            _menu_media.setCurIndex(v.media)
             break
-        case 0x07:
-            if (b1 === 0 && b3 === 0) {
-                showFunction(fnMouse)
-                _menu_mouse.setCurIndex(b2 >= 1 && b2 <= 3 ? b2 + 5 : -1)
-            }
+        case fnLed:
+            _menu_gunLoop.setCurIndex(v.gunLoop < gunLoopModel.count ? v.gunLoop : -1)
             break
-        case 0x08:
-            showFunction(fnLed)
-            if (b3 > 3)
-                _menu_gunLoop.setCurIndex(b3 - 4 < gunLoopModel.count ? b3 - 4 : -1)
-            break
-        case 0x09:
-            showFunction(fnMacro)
+        case fnMacro:
             refreshMacroList()
             var found = -1
             var repeat = 1
             for (var i = 0; i < macroModel.count; ++i) {
                 var cfg = ui_View.loadMacroIniConfig(macroModel.get(i).textX)
-                if (cfg && cfg.length >= 2 && Values.toInt(cfg[0], -1) === b2 - 1) {
+                if (cfg && cfg.length >= 2 && Values.toInt(cfg[0], -1) === v.macroSlot) {
                     found = i
                     repeat = Values.toInt(cfg[1], 1)
                     break
@@ -407,32 +392,16 @@ Item {
             }
             _menu_macro.setCurIndex(found)
             _input_repeat.text = String(repeat)
-            rbtnCurIndex = b1
+            rbtnCurIndex = v.macroMode
             break
-        case 0x0A:
-            if (b1 === 0xF0 && b2 === 0x21 && b3 === 0x03) {
-                showFunction(fnMouse)
-                _menu_mouse.setCurIndex(5)
-                break
-            }
-            showFunction(fnFire)
-            if (b1 >= 0xF0 && b1 <= 0xF4) {
-                fireSourceIndex = 0
-                _menu_fireMouse.setCurIndex(b1 - 0xF0)
-            } else {
-                fireSourceIndex = 1
-                _input_fire.setKeycodeUSB(b1)
-            }
-            var step = 7 - Math.round((Math.max(b2, 10) - 10) / 35)
-            _slider_fireSpeed.setCurIndex(Math.max(0, Math.min(7, step)))
-            _input_fireCount.text = String(b3)
-            break
-        case 0x0B:
-            if (b1 === 0 && b2 === 0 && b3 === 0)
-                showFunction(fnLed)
-            break
-        default:
-            showFunction(-1)
+        case fnFire:
+            fireSourceIndex = v.fireFromKey ? 1 : 0
+            if (v.fireFromKey)
+                _input_fire.setKeycodeUSB(v.fireKey)
+            else
+                _menu_fireMouse.setCurIndex(v.fireButton)
+            _slider_fireSpeed.setCurIndex(v.fireStep)
+            _input_fireCount.text = String(v.fireCount)
             break
         }
     }
@@ -447,26 +416,25 @@ Item {
             return
         }
         clearSubControls()
-        if (record(id)[0] === 0x09) {
+        if (isMacroRecord(record(id))) {
             _Model_KeyDefine_R5.setRecord(id, 0, 0, 0, 0)
             refreshMacroIndex()
         }
     }
 
     function onMouseChosen(index) {
-        if (index < 0 || index >= mouseRecords.length)
+        if (index < 0 || index >= mouseStrings.length)
             return
         if (!foolProofing()) {
             showCurrentKey()
             return
         }
-        writeRecord(mouseRecords[index])
+        writeRecord(ui_View.keyRecordOf(fnMouse, [index]))
     }
 
     function writeCombo() {
-        var k = _menu_modifier.getCurIndex()
-        var mask = k > 0 ? (1 << (k - 1)) : 0
-        writeRecord([0x00, mask, _input_combo1.tmpKeycodeUSB, _input_combo2.tmpKeycodeUSB])
+        writeRecord(ui_View.keyRecordOf(fnCombo, [_menu_modifier.getCurIndex(), _input_combo1.tmpKeycodeUSB,
+                                                  _input_combo2.tmpKeycodeUSB]))
     }
 
     function resetKey() {
@@ -476,7 +444,7 @@ Item {
             return
         if (!foolProofing())
             return
-        if (record(id)[0] === 0x09) {
+        if (isMacroRecord(record(id))) {
             _Model_KeyDefine_R5.setRecord(id, 0, 0, 0, 0)
             refreshMacroIndex()
         }
@@ -638,7 +606,7 @@ Item {
                 x: 211
                 onInputComplete: {
                     if (tmpKeycodeUSB !== 0)
-                        keyPage.writeRecord([0x00, 0x00, tmpKeycodeUSB, 0x00])
+                        keyPage.writeRecord(ui_View.keyRecordOf(keyPage.fnKeyboard, [tmpKeycodeUSB]))
                 }
             }
         }
@@ -667,10 +635,7 @@ Item {
                 mdItems: mediaModel
                 // The page area ends 239 pixels below the list's head.
                 maxShown: 10
-                onListElementClicked: {
-                    var usage = keyPage.mediaUsages[index]
-                    keyPage.writeRecord([0x03, 0x00, usage & 0xFF, (usage >> 8) & 0xFF])
-                }
+                onListElementClicked: keyPage.writeRecord(ui_View.keyRecordOf(keyPage.fnMedia, [index]))
             }
         }
 
@@ -926,7 +891,7 @@ Item {
                 objectName: "_menu_gunLoop"
                 x: 211
                 mdItems: gunLoopModel
-                onListElementClicked: keyPage.writeRecord([0x08, 0x00, 0x01, index + 4])
+                onListElementClicked: keyPage.writeRecord(ui_View.keyRecordOf(keyPage.fnLed, [index]))
             }
         }
 

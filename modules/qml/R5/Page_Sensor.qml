@@ -57,13 +57,14 @@ Item {
         return ui_View.dpiCodes(values)
     }
 
-    // Report-rate list index of a device byte (0x08 125 Hz ... 0x01 1000 Hz).
+    // Report-rate list index of a device byte (0x08 125 Hz ... 0x01 1000 Hz) and back,
+    // as the bridge codes them.
     function rateIndex(rate) {
-        return Math.min(Math.max(4 - _KeyCodeString.logByte(Values.toInt(rate, 0)), 0), 3)
+        return ui_View.reportRateIndex(rate)
     }
 
     function rateByte(index) {
-        return 1 << (3 - index)
+        return ui_View.reportRateByte(index)
     }
 
     function stageCell(stage) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Conversions between the values QML and the profiles hand over (variant lists) and the
-// byte buffers of the device commands.
+// byte buffers of the device commands. Qt Core only, used by the family codecs.
 #pragma once
 #include <QByteArray>
 #include <QVariant>
@@ -18,4 +18,7 @@ QVariant element(const QVariantList &list, int i);
 uchar byteAt(const QVariantList &list, int i);
 // A profile list value with every element replaced by its toUInt().
 QVariantList unsignedList(const QVariant &stored);
+// A stored value parsed as the pages parse it (parseInt): leading blanks, sign and
+// digits; `fallback` when there are no digits.
+int pageInt(const QVariant &v, int fallback);
 }

@@ -40,4 +40,20 @@ QVariantList unsignedList(const QVariant &stored)
     return list;
 }
 
+int pageInt(const QVariant &v, int fallback)
+{
+    const QString text = v.toString().trimmed();
+    int i = 0;
+    const bool negative = i < text.size() && text.at(i) == QLatin1Char('-');
+    if (i < text.size() && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
+        ++i;
+    const int digitsFrom = i;
+    qint64 n = 0;
+    while (i < text.size() && text.at(i).isDigit() && n < 0x7FFFFFFF)
+        n = n * 10 + text.at(i++).digitValue();
+    if (i == digitsFrom)
+        return fallback;
+    return int(negative ? -n : n);
+}
+
 } // namespace DeviceBytes
